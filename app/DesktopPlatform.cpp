@@ -1,0 +1,22 @@
+#include "app/DesktopPlatform.h"
+
+#include "app/SoundPath.h"
+
+#include <chrono>
+#include <thread>
+
+void DesktopPlatform::sleepMilliseconds(int milliseconds)
+{
+    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+}
+
+void DesktopPlatform::playSound(const std::string& path)
+{
+    sounds.play(soundPathOnDisk(path));
+}
+
+Platform& desktopPlatform()
+{
+    static DesktopPlatform platform;
+    return platform;
+}

@@ -1,0 +1,7 @@
+#pragma once
+
+#include <string>
+
+// Shows a modal error box with one OK button and waits until it is dismissed. The text
+// also goes to standard error, which is all there is when no display can be opened.
+void showErrorBox(const std::string& caption, const std::string& text);

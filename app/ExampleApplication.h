@@ -1,0 +1,60 @@
+#pragma once
+
+#include <OgrePrerequisites.h>
+
+#include <memory>
+#include <string>
+
+namespace Ogre
+{
+class OverlaySystem;
+}
+class ExampleFrameListener;
+class RenderLoopListener;
+
+// The application shell: starts the engine from the files in the working directory,
+// asks for render settings, opens the window, loads the resources and hands over to
+// the game's scene and frame listener. Owns the root and the listener; the listener
+// always goes first on the way out, the root last.
+class ExampleApplication
+{
+public:
+    ExampleApplication();
+    ExampleApplication(const ExampleApplication&) = delete;
+    ExampleApplication& operator=(const ExampleApplication&) = delete;
+    virtual ~ExampleApplication();
+
+    // Set up, render until the listener says stop, tear down.
+    virtual void run();
+    // The whole start-up in its fixed order; false when the player cancelled the dialog.
+    virtual bool setUp();
+    // The engine's settings dialog, then the automatic render window; false on cancel.
+    virtual bool openRenderWindow();
+    virtual void makeSceneManager();
+    virtual void makeCamera();
+    // Creates the frame listener and registers it with the root.
+    virtual void makeFrameListener();
+    virtual void buildScene() = 0;
+    virtual void tearDownScene() {}
+    virtual void makeViewports();
+    virtual void addResourceLocations();
+    virtual void makeResourceListener() {}
+    virtual void initialiseResources();
+
+    // Gives the keyboard and mouse back now, before an error box needs them.
+    void releaseInput();
+
+protected:
+    std::unique_ptr<Ogre::Root> root;
+    Ogre::Camera* camera = nullptr;
+    // Carries the camera; the scene build places it over the tank.
+    Ogre::SceneNode* cameraNode = nullptr;
+    Ogre::SceneManager* sceneManager = nullptr;
+    std::unique_ptr<ExampleFrameListener> frameListener;
+    Ogre::RenderWindow* window = nullptr;
+    std::string resourcePath;
+
+private:
+    std::unique_ptr<Ogre::OverlaySystem> overlaySystem;
+    std::unique_ptr<RenderLoopListener> loopListener;
+};

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <string>
+
+// What the game asks of the desktop besides the engine: a blocking sleep and a
+// sound started in the background. Tests stand in for it with a recorder.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Blocks the calling thread for the given time.
+    virtual void sleepMilliseconds(int milliseconds) = 0;
+
+    // Starts the WAV file at the game's path (".\resources\x.wav") and returns at once;
+    // a sound still playing is cut off. A missing file or audio device means silence.
+    virtual void playSound(const std::string& path) = 0;
+};

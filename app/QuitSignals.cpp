@@ -1,0 +1,32 @@
+#include "app/QuitSignals.h"
+
+#include <Bites/OgreWindowEventUtilities.h>
+
+#include <csignal>
+
+namespace
+{
+volatile std::sig_atomic_t quitRequested = 0;
+
+extern "C" void requestQuit(int)
+{
+    quitRequested = 1;
+}
+} // namespace
+
+void installQuitSignals()
+{
+    std::signal(SIGINT, requestQuit);
+    std::signal(SIGTERM, requestQuit);
+}
+
+bool quitSignalled()
+{
+    return quitRequested != 0;
+}
+
+bool RenderLoopListener::frameEnded(const Ogre::FrameEvent&)
+{
+    OgreBites::WindowEventUtilities::messagePump();
+    return true;
+}

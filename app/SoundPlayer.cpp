@@ -1,0 +1,77 @@
+#include "app/SoundPlayer.h"
+
+#include <SDL.h>
+
+namespace
+{
+constexpr int kSampleRate = 22050;
+constexpr Uint16 kBufferSamples = 1024;
+} // namespace
+
+SoundPlayer::~SoundPlayer()
+{
+    if (device != 0)
+        SDL_CloseAudioDevice(device);
+    if (triedDevice)
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+}
+
+bool SoundPlayer::openDevice()
+{
+    if (triedDevice)
+        return device != 0;
+    triedDevice = true;
+    if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0)
+        return false;
+    SDL_AudioSpec wanted{};
+    wanted.freq = kSampleRate;
+    wanted.format = AUDIO_S16SYS;
+    wanted.channels = 1;
+    wanted.samples = kBufferSamples;
+    // No changes allowed: SDL converts to the hardware's format behind the device.
+    device = SDL_OpenAudioDevice(nullptr, 0, &wanted, &deviceSpec, 0);
+    return device != 0;
+}
+
+const std::vector<Uint8>& SoundPlayer::samplesOf(const std::string& file)
+{
+    auto found = clips.find(file);
+    if (found != clips.end())
+        return found->second;
+
+    std::vector<Uint8>& samples = clips[file];
+    SDL_AudioSpec spec{};
+    Uint8* buffer = nullptr;
+    Uint32 length = 0;
+    if (SDL_LoadWAV(file.c_str(), &spec, &buffer, &length) == nullptr)
+        return samples; // not there or not a WAV: this sound stays silent
+
+    SDL_AudioCVT cvt;
+    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, deviceSpec.format,
+                          deviceSpec.channels, deviceSpec.freq) >= 0)
+    {
+        std::vector<Uint8> work(static_cast<size_t>(length) * static_cast<size_t>(cvt.len_mult));
+        SDL_memcpy(work.data(), buffer, length);
+        cvt.buf = work.data();
+        cvt.len = static_cast<int>(length);
+        if (SDL_ConvertAudio(&cvt) == 0)
+        {
+            work.resize(static_cast<size_t>(cvt.len_cvt));
+            samples.swap(work);
+        }
+    }
+    SDL_FreeWAV(buffer);
+    return samples;
+}
+
+void SoundPlayer::play(const std::string& file)
+{
+    if (!openDevice())
+        return;
+    const std::vector<Uint8>& samples = samplesOf(file);
+    SDL_ClearQueuedAudio(device);
+    if (samples.empty())
+        return;
+    SDL_QueueAudio(device, samples.data(), static_cast<Uint32>(samples.size()));
+    SDL_PauseAudioDevice(device, 0);
+}

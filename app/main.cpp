@@ -1,0 +1,22 @@
+// The game's entry point: no arguments, exit status 0 on every path. An engine error
+// ends in a message box that shows it in full.
+#include "app/ErrorBox.h"
+#include "game/CameraTrackApplication.h"
+
+#include <OgreException.h>
+
+int main()
+{
+    CameraTrackApplication app;
+    try
+    {
+        app.run();
+    }
+    catch (Ogre::Exception& error)
+    {
+        // The box needs the keyboard and mouse the game has grabbed.
+        app.releaseInput();
+        showErrorBox("An exception has occured!", error.getFullDescription());
+    }
+    return 0;
+}

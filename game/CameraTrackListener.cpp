@@ -1,0 +1,156 @@
+#include "game/CameraTrackListener.h"
+
+#include "game/Collision.h"
+#include "game/Dice.h"
+#include "game/Eating.h"
+#include "game/Fish.h"
+#include "game/GameTuning.h"
+#include "game/Panel.h"
+#include "game/ScoreDisplay.h"
+#include "game/Spawner.h"
+
+#include <OgreSceneNode.h>
+
+using namespace game_tuning;
+
+CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_)
+    : ExampleFrameListener(window_, camera_), dice(systemDice())
+{
+}
+
+CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_,
+                                         const InputDevices& devices, Platform& platform_,
+                                         Dice& dice_)
+    : ExampleFrameListener(window_, camera_, devices, platform_), dice(dice_)
+{
+}
+
+bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
+{
+    // The very first hook delay comes before any spawn has seeded the dice.
+    if (!timers.hookTimerDrawn)
+    {
+        timers.hookTimer = float(dice.roll() % kHookDelaySpread + kHookDelayMin);
+        timers.hookTimerDrawn = true;
+    }
+    if (!ExampleFrameListener::frameStarted(evt))
+        return false;
+    if (paused)
+        return true;
+
+    const float dt = evt.timeSinceLastFrame;
+    advanceTimers(dt);
+    if (timers.hookTimer <= 0)
+        moveHook();
+    if (timers.spawnTimer <= 0)
+        spawnFish();
+    eatOrDie();
+    checkHook();
+    swimAndLeave(dt);
+    return true;
+}
+
+bool CameraTrackListener::touchesHook(const Fish& fish) const
+{
+    return hookReaches(hookNode->getPosition(), fish);
+}
+
+void CameraTrackListener::advanceTimers(float dt)
+{
+    timers.spawnTimer -= dt;
+    timers.hookTimer -= dt;
+}
+
+void CameraTrackListener::moveHook()
+{
+    if (timers.hookShown)
+    {
+        hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
+        timers.hookShown = false;
+    }
+    else
+    {
+        timers.hookShown = true;
+        const int y = kHookDropY + dice.roll() % kHookDropYSpread;
+        const int x = kHookDropX + dice.roll() % kHookDropXSpread;
+        hookNode->setPosition(float(x), float(y), kHookDepth);
+    }
+    timers.hookTimer = float(dice.roll() % kHookDelaySpread + kHookDelayMin);
+}
+
+void CameraTrackListener::spawnFish()
+{
+    Fish fish;
+    resetFish(fish);
+    spawnRandomFish(fish, player->sceneManager, background, dice);
+    fishes->push_back(fish);
+    timers.spawnTimer = kSpawnInterval;
+}
+
+void CameraTrackListener::eatOrDie()
+{
+    std::vector<Fish>& others = *fishes;
+    size_t i = 0;
+    while (i < others.size())
+    {
+        if (!fishesOverlap(*player, others[i]))
+        {
+            ++i;
+            continue;
+        }
+        if (others[i].width < player->width && !others[i].isShark)
+        {
+            // The next fish moves into place i and is tested against the fed player.
+            eatFish(*player, others[i]);
+            others.erase(others.begin() + long(i));
+            updateScoreCaption(*this);
+            playGulp(*this);
+        }
+        else
+        {
+            loseGame();
+            showGameOver(*this);
+            ++i;
+        }
+    }
+}
+
+void CameraTrackListener::checkHook()
+{
+    if (!touchesHook(*player))
+        return;
+    loseGame();
+    showGameOverBanner(*this);
+    hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
+    playBoo(*this);
+}
+
+void CameraTrackListener::loseGame()
+{
+    player->alive = false;
+    player->node->setPosition(kGoneX, kGoneY, kGoneZ);
+}
+
+void CameraTrackListener::swimAndLeave(float dt)
+{
+    std::vector<Fish>& others = *fishes;
+    const float left = background->node->getPosition().x;
+    const float right = left + float(background->width);
+    size_t i = 0;
+    while (i < others.size())
+    {
+        const Fish& fish = others[i];
+        const Ogre::Vector3 next = fish.node->getPosition() + fishVelocity(fish) * dt;
+        if (next.x <= right && next.x + fish.width >= left)
+        {
+            fish.node->setPosition(next);
+            ++i;
+        }
+        else
+        {
+            // Gone past the far side: the fish that moves into place i swims this frame too.
+            destroyFishVisuals(fish);
+            others.erase(others.begin() + long(i));
+        }
+    }
+}

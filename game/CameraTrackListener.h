@@ -1,0 +1,42 @@
+#pragma once
+
+#include "input/ExampleFrameListener.h"
+
+class Dice;
+
+// The clocks of the game rules; they run only while the game is not paused.
+struct GameTimers
+{
+    float spawnTimer = 3.0f; // until the next fish
+    float hookTimer = 0.0f;  // until the hook next drops in or is pulled out
+    bool hookTimerDrawn = false;
+    bool hookShown = false;
+};
+
+// The game's frame listener: after the input of the frame, it runs the tank's rules:
+// timers, hook, spawning, eating or dying, the hook's bite, swimming and leaving.
+class CameraTrackListener : public ExampleFrameListener
+{
+public:
+    CameraTrackListener(Ogre::RenderWindow* window, Ogre::Camera* camera);
+    CameraTrackListener(Ogre::RenderWindow* window, Ogre::Camera* camera,
+                        const InputDevices& devices, Platform& platform, Dice& dice);
+
+    bool frameStarted(const Ogre::FrameEvent& evt) override;
+
+    // True when the hook has reached the fish.
+    bool touchesHook(const Fish& fish) const;
+
+    GameTimers timers;
+
+private:
+    void advanceTimers(float dt);
+    void moveHook();
+    void spawnFish();
+    void eatOrDie();
+    void checkHook();
+    void swimAndLeave(float dt);
+    void loseGame();
+
+    Dice& dice;
+};

@@ -1,0 +1,57 @@
+#pragma once
+
+#include <OgrePrerequisites.h>
+#include <OgreVector.h>
+
+#include <string>
+
+struct Panel;
+
+// One fish, the player's or another: a plain record that is copied whole. It points at
+// the engine objects that draw it (the scene manager owns them) and owns none of them.
+// The fish's rectangle has its bottom-left corner at node's position.
+struct Fish
+{
+    bool alive = false;
+    bool isShark = false;
+    Ogre::SceneNode* node = nullptr;
+    Ogre::SceneNode* leftNode = nullptr;  // carries the left-facing picture
+    Ogre::SceneNode* rightNode = nullptr; // carries the right-facing picture
+    Ogre::BillboardSet* leftSet = nullptr;
+    Ogre::Billboard* leftBillboard = nullptr;
+    Ogre::BillboardSet* rightSet = nullptr;
+    Ogre::Billboard* rightBillboard = nullptr;
+    Ogre::SceneManager* sceneManager = nullptr;
+    Panel* tank = nullptr;
+    int score = 0;
+    float width = 0;
+    float height = 0;
+    int speed = 0;      // world units per second along x
+    int direction = 0;  // -1 left, +1 right, 0 the player at the start (faces left)
+    int eatenCount = 0;
+};
+
+// Alive, no shark, no score, nothing eaten; the rest of the record is left as it was.
+void resetFish(Fish& fish);
+
+// Makes the fish's node with its two pictures (billboard sets "Fish<n>" and "Fish<n+1>")
+// at (x, y) and stores its size, speed, direction, tank and scene manager.
+void createFishVisuals(Fish& fish, int direction, int speed, Ogre::SceneManager* sceneManager,
+                       Panel* tank, std::string leftMaterial, std::string rightMaterial, int x,
+                       int y, int width, int height);
+
+// Stores the direction and brings the matching picture in front of the backdrop
+// (0 and below: facing left).
+void faceDirection(Fish& fish, int direction);
+
+// Velocity along x: speed times direction.
+Ogre::Vector3 fishVelocity(const Fish& fish);
+
+float centreX(const Fish& fish);
+float centreY(const Fish& fish);
+
+// Takes the fish out of the scene: both pictures, both child nodes and its own node.
+void destroyFishVisuals(const Fish& fish);
+
+// The number the next fish picture will be named with; it only counts up.
+int nextFishNameNumber();

@@ -1,0 +1,183 @@
+// The keyboard and mouse commands of one frame. Keys count in every frame they are
+// held; the toggles are gated by toggleDelay so one press acts once.
+#include "input/ExampleFrameListener.h"
+
+#include "app/Platform.h"
+#include "game/Fish.h"
+#include "input/InputTuning.h"
+
+#include <OIS.h>
+#include <Ogre.h>
+#include <Overlay/OgreOverlay.h>
+#include <Overlay/OgreOverlayElement.h>
+#include <Overlay/OgreOverlayManager.h>
+
+bool ExampleFrameListener::keyDown(OIS::KeyCode key) const
+{
+    return keyboard->isKeyDown(key);
+}
+
+bool ExampleFrameListener::handleKeys(const Ogre::FrameEvent&)
+{
+    if (keyDown(OIS::KC_P))
+        togglePause();
+    // While paused only P and the quit keys work.
+    if (!paused)
+    {
+        applyMovementKeys();
+        applyToggleKeys();
+    }
+    if (keyDown(OIS::KC_ESCAPE))
+        return false;
+    if (keyDown(OIS::KC_Q))
+        return false;
+    return true;
+}
+
+void ExampleFrameListener::togglePause()
+{
+    if (paused)
+    {
+        gameOverOverlay->hide();
+        paused = false;
+    }
+    else
+    {
+        Ogre::OverlayManager::getSingleton().getOverlayElement("GameOverTextArea", false)->setCaption(
+            "PAUSE");
+        gameOverOverlay->show();
+        paused = true;
+    }
+    platform.sleepMilliseconds(input_tuning::kPauseSleepMilliseconds);
+}
+
+void ExampleFrameListener::applyMovementKeys()
+{
+    if (keyDown(OIS::KC_A))
+    {
+        translation.x = -moveScale;
+        faceDirection(*player, -1);
+    }
+    if (keyDown(OIS::KC_D))
+    {
+        translation.x = moveScale;
+        faceDirection(*player, 1);
+    }
+    if (keyDown(OIS::KC_UP) || keyDown(OIS::KC_W))
+        translation.y = moveScale;
+    if (keyDown(OIS::KC_DOWN) || keyDown(OIS::KC_S))
+        translation.y = -moveScale;
+    if (keyDown(OIS::KC_PGUP))
+        translation.y = moveScale;
+    if (keyDown(OIS::KC_PGDOWN))
+        translation.y = -moveScale;
+    if (keyDown(OIS::KC_RIGHT))
+    {
+        translation.x = moveScale;
+        faceDirection(*player, 1);
+    }
+    if (keyDown(OIS::KC_LEFT))
+    {
+        translation.x = -moveScale;
+        faceDirection(*player, -1);
+    }
+}
+
+void ExampleFrameListener::applyToggleKeys()
+{
+    // Each row looks at the delay as the rows before it left it, so at most one acts.
+    if (toggleDelay <= 0 && keyDown(OIS::KC_F))
+    {
+        toggleStats();
+        toggleDelay = input_tuning::kToggleDelay;
+    }
+    if (toggleDelay <= 0 && keyDown(OIS::KC_T))
+    {
+        nextFiltering();
+        toggleDelay = input_tuning::kToggleDelay;
+    }
+    if (toggleDelay <= 0 && keyDown(OIS::KC_SYSRQ))
+    {
+        takeScreenshot();
+        toggleDelay = input_tuning::kScreenshotDelay;
+    }
+    if (toggleDelay <= 0 && keyDown(OIS::KC_R))
+    {
+        nextPolygonMode();
+        toggleDelay = input_tuning::kScreenshotDelay;
+    }
+}
+
+void ExampleFrameListener::showScoreOverlayToMatch()
+{
+    if (scoreOverlay == nullptr)
+        return;
+    if (statsOn)
+        scoreOverlay->show();
+    else
+        scoreOverlay->hide();
+}
+
+void ExampleFrameListener::toggleStats()
+{
+    statsOn = !statsOn;
+    showScoreOverlayToMatch();
+}
+
+void ExampleFrameListener::nextFiltering()
+{
+    switch (filtering)
+    {
+    case Ogre::TFO_BILINEAR:
+        filtering = Ogre::TFO_TRILINEAR;
+        anisotropy = 1;
+        break;
+    case Ogre::TFO_TRILINEAR:
+        filtering = Ogre::TFO_ANISOTROPIC;
+        anisotropy = input_tuning::kAnisotropicLevel;
+        break;
+    default:
+        filtering = Ogre::TFO_BILINEAR;
+        anisotropy = 1;
+        break;
+    }
+    Ogre::MaterialManager& materials = Ogre::MaterialManager::getSingleton();
+    materials.setDefaultTextureFiltering(static_cast<Ogre::TextureFilterOptions>(filtering));
+    materials.setDefaultAnisotropy(anisotropy);
+    showScoreOverlayToMatch();
+}
+
+void ExampleFrameListener::takeScreenshot()
+{
+    ++screenshotCount;
+    const Ogre::String name = "screenshot_" + std::to_string(screenshotCount) + ".png";
+    // A screenshot that cannot be written (a full disk, a read-only folder) must not end
+    // the game in progress; the log keeps the reason.
+    try
+    {
+        window->writeContentsToFile(name);
+    }
+    catch (const std::exception& error)
+    {
+        Ogre::LogManager::getSingleton().logMessage("Screenshot " + name +
+                                                    " was not saved: " + error.what());
+    }
+}
+
+void ExampleFrameListener::nextPolygonMode()
+{
+    static const Ogre::PolygonMode modes[] = {Ogre::PM_SOLID, Ogre::PM_WIREFRAME, Ogre::PM_POINTS};
+    sceneDetail = (sceneDetail + 1) % 3;
+    camera->setPolygonMode(modes[sceneDetail]);
+}
+
+bool ExampleFrameListener::handleMouse()
+{
+    const OIS::MouseState& state = mouse->getMouseState();
+    if (state.buttonDown(OIS::MB_Right))
+    {
+        translation.x = static_cast<float>(translation.x + state.X.rel * input_tuning::kDragFactor);
+        translation.y = static_cast<float>(translation.y - state.Y.rel * input_tuning::kDragFactor);
+    }
+    return true;
+}
