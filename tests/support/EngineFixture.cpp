@@ -1,0 +1,185 @@
+#include "support/EngineFixture.h"
+
+#include "game/CameraTrackApplication.h"
+#include "game/CameraTrackListener.h"
+
+#include <Ogre.h>
+#include <OgreDefaultHardwareBufferManager.h>
+#include <Overlay/OgreOverlay.h>
+#include <Overlay/OgreOverlayContainer.h>
+#include <Overlay/OgreOverlayManager.h>
+#include <Overlay/OgreOverlaySystem.h>
+
+#include <algorithm>
+
+namespace
+{
+// Reads the manager's own list of nodes, which also holds the orphans that a walk down
+// from the root would miss.
+class CountingSceneManager : public Ogre::DefaultSceneManager
+{
+public:
+    explicit CountingSceneManager(const Ogre::String& name) : Ogre::DefaultSceneManager(name) {}
+    size_t nodeCount() const { return mSceneNodes.size(); }
+};
+
+// Holds the default texture sampler that the filtering keys change; loads no texture.
+class NullTextureManager : public Ogre::TextureManager
+{
+public:
+    Ogre::PixelFormat getNativeFormat(Ogre::TextureType, Ogre::PixelFormat format, int) override
+    {
+        return format;
+    }
+
+protected:
+    Ogre::Resource* createImpl(const Ogre::String&, Ogre::ResourceHandle, const Ogre::String&,
+                               bool, Ogre::ManualResourceLoader*,
+                               const Ogre::NameValuePairList*) override
+    {
+        OGRE_EXCEPT(Ogre::Exception::ERR_NOT_IMPLEMENTED, "no textures without a window",
+                    "NullTextureManager");
+    }
+};
+
+const char* const kMaterials[] = {
+    "Examples/Hook",           "Examples/OceanBackground", "Examples/BlackBackground",
+    "Examples/ZorvFish",       "Examples/ZorvFishRight",   "Examples/RedFish",
+    "Examples/RedFishRight",   "Examples/YellowFish",      "Examples/YellowFishRight",
+    "Examples/GreenFish",      "Examples/GreenFishRight",  "Examples/PurpleFish",
+    "Examples/PurpleFishRight", "Examples/SharkFish",      "Examples/SharkFishRight"};
+
+void makeOverlay(const std::string& name, const std::string& textArea)
+{
+    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
+    Ogre::Overlay* overlay = overlays.create(name);
+    auto* panel = static_cast<Ogre::OverlayContainer*>(
+        overlays.createOverlayElement("Panel", name + "Panel"));
+    Ogre::OverlayElement* text = overlays.createOverlayElement("TextArea", textArea);
+    text->setCaption("from the resources");
+    panel->addChild(text);
+    overlay->add2D(panel);
+}
+} // namespace
+
+int LogCatcher::count(const std::string& line) const
+{
+    return int(std::count(lines.begin(), lines.end(), line));
+}
+
+WindowlessEngine::WindowlessEngine() : WindowlessEngine(Options()) {}
+
+WindowlessEngine::WindowlessEngine(Options options)
+{
+    logs = std::make_unique<Ogre::LogManager>();
+    Ogre::Log* log = logs->createLog("fishtank_tests.log", true, false, false);
+    log->addListener(&logCatcher);
+    root = std::make_unique<Ogre::Root>("", "", "");
+    // Cameras need vertex buffers even when nothing is drawn.
+    buffers = std::make_unique<Ogre::DefaultHardwareBufferManager>();
+    textures = std::make_unique<NullTextureManager>();
+    overlaySystem = std::make_unique<Ogre::OverlaySystem>();
+    Ogre::MaterialManager::getSingleton().initialise();
+    for (const char* name : kMaterials)
+        Ogre::MaterialManager::getSingleton().create(name, Ogre::RGN_DEFAULT);
+    if (options.scoreOverlay)
+        makeOverlay("ScoreOverlay", "ScoreTextArea");
+    if (options.gameOverOverlay)
+        makeOverlay("GameOverOverlay", "GameOverTextArea");
+    ownScene.reset(new CountingSceneManager("TestScene"));
+    scene = ownScene.get();
+}
+
+WindowlessEngine::~WindowlessEngine()
+{
+    ownScene.reset();
+    overlaySystem.reset();
+    textures.reset();
+    buffers.reset();
+    root.reset();
+    logs->getDefaultLog()->removeListener(&logCatcher);
+    logs.reset();
+}
+
+std::string WindowlessEngine::caption(const std::string& element) const
+{
+    return Ogre::OverlayManager::getSingleton().getOverlayElement(element)->getCaption();
+}
+
+bool WindowlessEngine::overlayVisible(const std::string& overlay) const
+{
+    return Ogre::OverlayManager::getSingleton().getByName(overlay)->isVisible();
+}
+
+
+size_t WindowlessEngine::sceneNodeCount() const
+{
+    return static_cast<CountingSceneManager*>(scene)->nodeCount();
+}
+
+size_t WindowlessEngine::billboardSetCount() const
+{
+    return scene->getMovableObjects("BillboardSet").size();
+}
+
+TankWorld::TankWorld(Ogre::SceneManager* scene)
+{
+    hookNode = makePanel(scene, "hookSet", "Examples/Hook", 15, 300, Ogre::BBO_BOTTOM_LEFT).node;
+    hookNode->setPosition(1000, 1000, 2);
+    background = makePanel(scene, "backgroundSet", "Examples/OceanBackground", 500, 400,
+                           Ogre::BBO_BOTTOM_LEFT);
+    resetFish(player);
+    createFishVisuals(player, 0, 0, scene, &background, "Examples/ZorvFish",
+                      "Examples/ZorvFishRight", 200, 300, 40, 10);
+}
+
+Fish makeFish(Ogre::SceneManager* scene, Panel* tank, float x, float y, int width, int direction,
+              int speed, bool shark)
+{
+    Fish fish;
+    resetFish(fish);
+    fish.isShark = shark;
+    createFishVisuals(fish, direction, speed, scene, tank, "Examples/RedFish",
+                      "Examples/RedFishRight", 0, 0, width, width / 4);
+    fish.node->setPosition(x, y, 1);
+    return fish;
+}
+
+GameTest::GameTest() : world(engine.scene)
+{
+    camera = engine.scene->createCamera("PlayerCam");
+    InputDevices devices;
+    devices.keyboard = &keyboard;
+    devices.mouse = &mouse;
+    dice.fallback = 0;
+    listener = std::make_unique<CameraTrackListener>(&window, camera, devices, platform, dice);
+    listener->player = &world.player;
+    listener->hookNode = world.hookNode;
+    listener->background = &world.background;
+    listener->fishes = &world.fishes;
+}
+
+GameTest::~GameTest()
+{
+    listener.reset();
+}
+
+bool GameTest::frame(float seconds)
+{
+    Ogre::FrameEvent event{};
+    event.timeSinceLastEvent = seconds;
+    event.timeSinceLastFrame = seconds;
+    return listener->frameStarted(event);
+}
+
+Fish& GameTest::addFish(float x, float y, int width, int direction, int speed, bool shark)
+{
+    world.fishes.push_back(
+        makeFish(engine.scene, &world.background, x, y, width, direction, speed, shark));
+    return world.fishes.back();
+}
+
+Ogre::Vector3 GameTest::playerPosition() const
+{
+    return world.player.node->getPosition();
+}

@@ -1,0 +1,297 @@
+"""Runs the real game in a real X display (Xvfb, Mesa's software renderer) and plays it
+with real X input (xdotool), the way a person would, then looks at what it showed.
+
+Each game runs in a scratch copy of the run directory, so a test can break a resource
+or read the screenshots and the log it leaves behind.
+"""
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+RUN_DIR = os.environ.get("FISHTANK_RUN_DIR", "")
+WINDOW_TITLE = "OGRE Render Window"
+DIALOG_TITLE = "Rendering Settings"
+ERROR_CAPTION = "An exception has occured!"
+
+# Where the dialog's buttons sit, from its top-left corner (the X11 dialog takes no Return).
+ACCEPT_BUTTON = (446, 353)
+CANCEL_BUTTON = (376, 353)
+
+# The camera sees 414.2 world units of height over the window's 768 pixels.
+PIXELS_PER_UNIT = 768 / 414.2136
+WINDOW_SIZE = (1024, 768)
+
+# How long slow machines may take; the game itself is never timed.
+START_TIMEOUT = 60
+EXIT_TIMEOUT = 30
+
+
+def world_to_pixel(x, y):
+    """Window pixel of a world point; the camera looks at (250, 200)."""
+    return (round(WINDOW_SIZE[0] / 2 + (x - 250) * PIXELS_PER_UNIT),
+            round(WINDOW_SIZE[1] / 2 - (y - 200) * PIXELS_PER_UNIT))
+
+
+class Display:
+    """A private X server for one test class."""
+
+    def __init__(self):
+        read_fd, write_fd = os.pipe()
+        self.process = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-nolisten",
+             "tcp"], pass_fds=[write_fd], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        with os.fdopen(read_fd) as reader:
+            number = reader.readline().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.name = ":" + number
+        self.env = dict(os.environ, DISPLAY=self.name)
+
+    def run(self, *args, check=True):
+        return subprocess.run(list(args), env=self.env, check=check, capture_output=True,
+                              text=True, timeout=30)
+
+    def auto_repeat(self):
+        """The X keyboard's auto-repeat setting, as `xset q` reports it."""
+        for line in self.run("xset", "q").stdout.splitlines():
+            if "auto repeat:" in line:
+                return line.split("auto repeat:")[1].split()[0]
+        raise AssertionError("xset q reports no auto repeat")
+
+    def windows(self, title):
+        """Ids of the viewable windows with exactly this title."""
+        tree = self.run("xwininfo", "-root", "-tree", check=False).stdout
+        found = []
+        for line in tree.splitlines():
+            parts = line.strip().split(" ", 1)
+            if len(parts) == 2 and parts[1].startswith('"%s":' % title):
+                state = self.run("xwininfo", "-id", parts[0], check=False).stdout
+                if "IsViewable" in state:
+                    found.append(parts[0])
+        return found
+
+    def wait_for_window(self, title, timeout=START_TIMEOUT, process=None):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            found = self.windows(title)
+            if found:
+                return found[0]
+            if process is not None and process.poll() is not None:
+                raise AssertionError("the game ended (status %s) before %r appeared"
+                                     % (process.returncode, title))
+            time.sleep(0.2)
+        raise AssertionError("no window %r after %s s" % (title, timeout))
+
+    def geometry(self, window):
+        out = self.run("xdotool", "getwindowgeometry", "--shell", window).stdout
+        values = dict(line.split("=", 1) for line in out.split())
+        return int(values["X"]), int(values["Y"]), int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def click(self, x, y, button=1):
+        self.run("xdotool", "mousemove", str(x), str(y), "click", str(button))
+
+    def hold(self, *keys, seconds=0.4):
+        """Holds the keys for some frames: unbuffered input can miss a shorter tap."""
+        for key in keys:
+            self.run("xdotool", "keydown", key)
+        time.sleep(seconds)
+        for key in keys:
+            self.run("xdotool", "keyup", key)
+
+    def close(self):
+        self.process.terminate()
+        try:
+            self.process.wait(timeout=10)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+
+
+class Game:
+    """One run of the game in a scratch copy of the run directory."""
+
+    def __init__(self, display, prepare=None, env=None):
+        self.display = display
+        self.folder = tempfile.mkdtemp(prefix="fishtank_e2e_")
+        for name in ("plugins.cfg", "ogre.cfg", "resources.cfg"):
+            shutil.copy(os.path.join(RUN_DIR, name), self.folder)
+        shutil.copytree(os.path.join(RUN_DIR, "resources"), os.path.join(self.folder, "resources"))
+        if prepare is not None:
+            prepare(self.folder)
+        self.stderr_path = os.path.join(self.folder, "stderr.txt")
+        self.stderr = open(self.stderr_path, "w")
+        game_env = dict(display.env, SDL_AUDIODRIVER="dummy")
+        if env:
+            game_env.update(env)
+        self.process = subprocess.Popen([os.path.join(RUN_DIR, "fishtank")], cwd=self.folder,
+                                        env=game_env, stdout=subprocess.DEVNULL,
+                                        stderr=self.stderr)
+        self.window = None
+        self.shots = 0
+
+    def path(self, name):
+        return os.path.join(self.folder, name)
+
+    def log(self):
+        with open(self.path("Ogre.log"), errors="replace") as log:
+            return log.read()
+
+    def error_output(self):
+        self.stderr.flush()
+        with open(self.stderr_path, errors="replace") as err:
+            return err.read()
+
+    def dialog(self):
+        return self.display.wait_for_window(DIALOG_TITLE, process=self.process)
+
+    def press_dialog_button(self, offset):
+        dialog = self.dialog()
+        x, y, _, _ = self.display.geometry(dialog)
+        time.sleep(0.3)
+        self.display.click(x + offset[0], y + offset[1])
+
+    def start(self):
+        """Accepts the settings dialog and waits for the game's window and first frames."""
+        self.press_dialog_button(ACCEPT_BUTTON)
+        self.window = self.display.wait_for_window(WINDOW_TITLE, process=self.process)
+        self.wait_for_log("*** THE LOGGING IS WORKING ***")
+        time.sleep(0.5)
+        return self
+
+    def wait_for_log(self, line, timeout=START_TIMEOUT):
+        deadline = time.time() + timeout
+        while time.time() < deadline:
+            if os.path.exists(self.path("Ogre.log")) and line in self.log():
+                return
+            if self.process.poll() is not None:
+                raise AssertionError("the game ended before logging %r:\n%s"
+                                     % (line, self.error_output()))
+            time.sleep(0.2)
+        raise AssertionError("the log never said %r" % line)
+
+    def screenshot(self):
+        """The game window's pixels now, as an Image."""
+        self.shots += 1
+        target = self.path("look_%d.png" % self.shots)
+        self.display.run("import", "-window", self.window, target)
+        return Image(target)
+
+    def wait(self, timeout=EXIT_TIMEOUT):
+        try:
+            return self.process.wait(timeout=timeout)
+        except subprocess.TimeoutExpired:
+            self.process.kill()
+            self.process.wait()
+            raise AssertionError("the game did not end within %s s" % timeout)
+
+    def signal(self, number):
+        self.process.send_signal(number)
+
+    def quit(self, key="Escape"):
+        self.display.hold(key)
+        return self.wait()
+
+    def cleanup(self):
+        if self.process.poll() is None:
+            self.process.kill()
+            self.process.wait()
+        self.stderr.close()
+        shutil.rmtree(self.folder, ignore_errors=True)
+
+
+class Image:
+    """Pixel questions about a screenshot, answered by ImageMagick."""
+
+    def __init__(self, path):
+        self.path = path
+
+    def _fx(self, crop, expression):
+        out = subprocess.run(["convert", self.path, "-crop", crop, "+repage", "-format",
+                              expression, "info:"], check=True, capture_output=True, text=True)
+        return out.stdout.strip()
+
+    def mean_colour(self, x, y, width, height):
+        """Average (r, g, b), 0..255, of a pixel rectangle."""
+        crop = "%dx%d+%d+%d" % (width, height, x, y)
+        out = self._fx(crop, "%[fx:mean.r*255] %[fx:mean.g*255] %[fx:mean.b*255]")
+        return tuple(float(v) for v in out.split())
+
+    def pixel(self, x, y):
+        return self.mean_colour(x, y, 1, 1)
+
+    def count(self, x, y, width, height, condition):
+        """How many pixels of the rectangle meet an fx condition (r, g, b in 0..1)."""
+        crop = "%dx%d+%d+%d" % (width, height, x, y)
+        out = subprocess.run(["convert", self.path, "-crop", crop, "+repage", "-fx",
+                              "(%s) ? 1 : 0" % condition, "-format", "%[fx:mean*w*h]", "info:"],
+                             check=True, capture_output=True, text=True)
+        return round(float(out.stdout.strip()))
+
+    def centroid(self, x, y, width, height, condition):
+        """Mean position of the pixels that meet the condition, or None."""
+        crop = "%dx%d+%d+%d" % (width, height, x, y)
+        out = subprocess.run(["convert", self.path, "-crop", crop, "+repage", "-fx",
+                              "(%s) ? 1 : 0" % condition, "txt:-"], check=True,
+                             capture_output=True, text=True).stdout
+        xs, ys = [], []
+        for line in out.splitlines()[1:]:
+            position, _, rest = line.partition(":")
+            if "#FFFFFF" in rest:
+                px, py = position.split(",")
+                xs.append(int(px) + x)
+                ys.append(int(py) + y)
+        if not xs:
+            return None
+        return sum(xs) / len(xs), sum(ys) / len(ys)
+
+    def differs(self, other, x, y, width, height):
+        """Pixels of the rectangle that differ clearly between two screenshots."""
+        crop = "%dx%d+%d+%d" % (width, height, x, y)
+        out = subprocess.run(["compare", "-metric", "AE", "-fuzz", "15%",
+                              "(", self.path, "-crop", crop, "+repage", ")",
+                              "(", other.path, "-crop", crop, "+repage", ")", "null:"],
+                             capture_output=True, text=True)
+        return int(float(out.stderr.split()[0]))
+
+
+# The player's orange: bright red, middling green, little blue.
+ORANGE = "r > 0.85 && g > 0.35 && g < 0.8 && b < 0.35"
+
+
+class GameTestCase(unittest.TestCase):
+    """Starts one X display for the test class and cleans up every game it ran."""
+
+    @classmethod
+    def setUpClass(cls):
+        if not RUN_DIR:
+            raise unittest.SkipTest("FISHTANK_RUN_DIR is not set")
+        cls.display = Display()
+
+    @classmethod
+    def tearDownClass(cls):
+        cls.display.close()
+
+    def launch(self, prepare=None, env=None):
+        game = Game(self.display, prepare=prepare, env=env)
+        self.addCleanup(game.cleanup)
+        return game
+
+    def assertCleanExit(self, status, game):
+        self.assertEqual(status, 0, game.error_output()[-2000:])
+        self.assertEqual(self.display.auto_repeat(), "on")
+
+
+def banner_shown(image):
+    """The banner strip crosses the black side panel at mid-height when it is shown."""
+    r, g, b = image.mean_colour(5, 340, 30, 80)
+    return b > 8 and b > r
+
+
+def score_line_shown(image):
+    """The score strip starts over the black left panel at the top."""
+    r, g, b = image.mean_colour(16, 16, 24, 28)
+    return b > 8 and b > r
+

@@ -1,0 +1,74 @@
+"""Starting the game, the first frame, and the ways it ends before play begins."""
+import os
+import re
+import time
+import unittest
+
+from harness import (CANCEL_BUTTON, ERROR_CAPTION, ORANGE, WINDOW_TITLE, GameTestCase,
+                     banner_shown, score_line_shown, world_to_pixel)
+
+
+def remove_material(name):
+    def prepare(folder):
+        path = os.path.join(folder, "resources", "materials", "fishtank.material")
+        with open(path) as script:
+            text = script.read()
+        text = re.sub(r"^material %s :.*$" % re.escape(name), "", text, flags=re.M)
+        with open(path, "w") as script:
+            script.write(text)
+    return prepare
+
+
+class StartUp(GameTestCase):
+    def test_first_frame_shows_the_tank_and_the_players_fish(self):
+        game = self.launch().start()
+        shot = game.screenshot()
+
+        # Water fills the middle: blue above green and red.
+        r, g, b = shot.mean_colour(412, 284, 200, 200)
+        self.assertGreater(b, 100)
+        self.assertGreater(b, r + 40)
+        # The black panels hide both sides beyond the tank.
+        left_edge, _ = world_to_pixel(1, 0)
+        right_edge, _ = world_to_pixel(499, 0)
+        self.assertLess(max(shot.mean_colour(0, 500, left_edge - 2, 200)), 3)
+        self.assertLess(max(shot.mean_colour(right_edge + 2, 500, 1020 - right_edge, 200)), 3)
+        # The player's fish, 40 x 10 at (200, 300), is the only orange in the tank.
+        x0, y0 = world_to_pixel(200, 310)
+        x1, y1 = world_to_pixel(240, 300)
+        inside = shot.count(x0, y0, x1 - x0, y1 - y0, ORANGE)
+        everywhere = shot.count(0, 0, 1024, 768, ORANGE)
+        self.assertGreater(inside, 150)
+        self.assertEqual(everywhere, inside)
+        # Facing left: the head (eye, white ring) is at the left end.
+        cx, _ = shot.centroid(x0, y0, x1 - x0, y1 - y0, "r > 0.9 && g > 0.9 && b > 0.9")
+        self.assertLess(cx, (x0 + x1) / 2)
+        self.assertTrue(score_line_shown(shot))
+        self.assertFalse(banner_shown(shot))
+
+        self.assertCleanExit(game.quit("Escape"), game)
+        self.assertEqual(game.log().count("*** THE LOGGING IS WORKING ***"), 1)
+
+    def test_cancelling_the_dialog_ends_quietly(self):
+        game = self.launch()
+        game.press_dialog_button(CANCEL_BUTTON)
+        self.assertCleanExit(game.wait(), game)
+        self.assertEqual(self.display.windows(WINDOW_TITLE), [])
+        self.assertEqual(self.display.windows(ERROR_CAPTION), [])
+        self.assertNotIn(ERROR_CAPTION, game.error_output())
+
+    def test_a_missing_material_is_reported_in_the_error_box(self):
+        game = self.launch(prepare=remove_material("Examples/Hook"))
+        game.press_dialog_button((446, 353))
+        box = self.display.wait_for_window(ERROR_CAPTION, process=game.process)
+        time.sleep(0.5)
+        self.assertIsNone(game.process.poll(), "the box waits for the player")
+        self.assertEqual(self.display.auto_repeat(), "on")
+        self.display.run("xdotool", "windowfocus", "--sync", box, check=False)
+        self.display.hold("Return", seconds=0.2)
+        self.assertCleanExit(game.wait(), game)
+        self.assertIn("Examples/Hook", game.error_output())
+
+
+if __name__ == "__main__":
+    unittest.main()

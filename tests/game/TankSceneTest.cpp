@@ -1,0 +1,108 @@
+#include "game/CameraTrackApplication.h"
+
+#include "support/EngineFixture.h"
+
+#include <Ogre.h>
+
+namespace
+{
+// The game's scene built into a window-less engine.
+class BuiltTank : public CameraTrackApplication
+{
+public:
+    explicit BuiltTank(Ogre::SceneManager* scene)
+    {
+        sceneManager = scene;
+        makeCamera();
+        buildScene();
+    }
+    using CameraTrackApplication::background;
+    using CameraTrackApplication::camera;
+    using CameraTrackApplication::fishes;
+    using CameraTrackApplication::hookNode;
+    using CameraTrackApplication::leftSide;
+    using CameraTrackApplication::player;
+    using CameraTrackApplication::rightSide;
+};
+
+class TankSceneTest : public ::testing::Test
+{
+protected:
+    WindowlessEngine engine;
+    BuiltTank tank{engine.scene};
+};
+
+void expectPanel(const Panel& panel, const char* setName, const char* material,
+                 Ogre::BillboardOrigin origin, const Ogre::Vector3& position)
+{
+    SCOPED_TRACE(setName);
+    ASSERT_NE(panel.set, nullptr);
+    EXPECT_EQ(panel.set->getName(), setName);
+    EXPECT_EQ(panel.set->getMaterialName(), material);
+    EXPECT_EQ(panel.set->getBillboardOrigin(), origin);
+    EXPECT_FLOAT_EQ(panel.set->getDefaultWidth(), float(panel.width));
+    EXPECT_FLOAT_EQ(panel.set->getDefaultHeight(), float(panel.height));
+    EXPECT_EQ(panel.set->getNumBillboards(), 1u);
+    EXPECT_EQ(panel.set->getParentSceneNode(), panel.node);
+    EXPECT_EQ(panel.node->getPosition(), position);
+}
+} // namespace
+
+TEST_F(TankSceneTest, TheBackdropIsTheTankAndThePanelsFlankIt)
+{
+    expectPanel(tank.background, "backgroundSet", "Examples/OceanBackground",
+                Ogre::BBO_BOTTOM_LEFT, Ogre::Vector3(0, 0, 0));
+    EXPECT_EQ(tank.background.width, 500);
+    EXPECT_EQ(tank.background.height, 400);
+    expectPanel(tank.leftSide, "leftSideSet", "Examples/BlackBackground", Ogre::BBO_BOTTOM_RIGHT,
+                Ogre::Vector3(1, 0, 3));
+    expectPanel(tank.rightSide, "rightSideSet", "Examples/BlackBackground", Ogre::BBO_BOTTOM_LEFT,
+                Ogre::Vector3(499, 0, 3));
+    EXPECT_EQ(tank.leftSide.width, 500);
+    EXPECT_EQ(tank.rightSide.height, 400);
+}
+
+TEST_F(TankSceneTest, TheHookWaitsOutOfView)
+{
+    Ogre::BillboardSet* hook = engine.scene->getBillboardSet("hookSet");
+    EXPECT_EQ(hook->getParentSceneNode(), tank.hookNode);
+    EXPECT_EQ(hook->getMaterialName(), "Examples/Hook");
+    EXPECT_FLOAT_EQ(hook->getDefaultWidth(), 15);
+    EXPECT_FLOAT_EQ(hook->getDefaultHeight(), 300);
+    EXPECT_EQ(tank.hookNode->getPosition(), Ogre::Vector3(1000, 1000, 2));
+
+    tank.camera->setAspectRatio(1024.0f / 768.0f);
+    const Ogre::AxisAlignedBox hookBox(1000, 1000, 2, 1015, 1300, 2);
+    EXPECT_FALSE(tank.camera->isVisible(hookBox));
+    const Ogre::AxisAlignedBox waterMiddle(240, 190, 0, 260, 210, 0);
+    EXPECT_TRUE(tank.camera->isVisible(waterMiddle));
+}
+
+TEST_F(TankSceneTest, TheCameraLooksStraightAtTheMiddleOfTheTank)
+{
+    EXPECT_TRUE(tank.camera->getDerivedPosition().positionEquals(Ogre::Vector3(250, 200, 500)));
+    EXPECT_TRUE(tank.camera->getDerivedDirection().positionEquals(Ogre::Vector3(0, 0, -1)));
+    EXPECT_FLOAT_EQ(tank.camera->getNearClipDistance(), 5);
+    EXPECT_EQ(tank.camera->getName(), "PlayerCam");
+}
+
+TEST_F(TankSceneTest, OnlyThePlayersFishSwimsAtTheStart)
+{
+    EXPECT_TRUE(tank.fishes.empty());
+    EXPECT_EQ(tank.player.node->getPosition(), Ogre::Vector3(200, 300, 1));
+    EXPECT_FLOAT_EQ(tank.player.width, 40);
+    EXPECT_FLOAT_EQ(tank.player.height, 10);
+    EXPECT_EQ(tank.player.speed, 0);
+    EXPECT_EQ(tank.player.direction, 0);
+    EXPECT_TRUE(tank.player.alive);
+    EXPECT_EQ(tank.player.tank, &tank.background);
+    EXPECT_FLOAT_EQ(tank.player.leftNode->getPosition().z, 1); // facing left
+    EXPECT_EQ(tank.player.leftSet->getMaterialName(), "Examples/ZorvFish");
+}
+
+TEST_F(TankSceneTest, TheTankIsLitWhiteWithOneLight)
+{
+    EXPECT_EQ(engine.scene->getAmbientLight(), Ogre::ColourValue::White);
+    Ogre::Light* light = engine.scene->getLight("MainLight");
+    EXPECT_TRUE(light->getDerivedPosition().positionEquals(Ogre::Vector3(20, 80, 50)));
+}

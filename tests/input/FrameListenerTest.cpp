@@ -1,0 +1,111 @@
+#include "input/ExampleFrameListener.h"
+
+#include "game/CameraTrackListener.h"
+#include "support/EngineFixture.h"
+
+#include <Ogre.h>
+
+namespace
+{
+const std::string kLoggingLine = "*** THE LOGGING IS WORKING ***";
+}
+
+using FrameListenerTest = GameTest;
+
+TEST_F(FrameListenerTest, StartsWithTheScoreShownAndTheBannerHidden)
+{
+    EXPECT_EQ(engine.logCatcher.count(kLoggingLine), 1);
+    EXPECT_TRUE(engine.overlayVisible("ScoreOverlay"));
+    EXPECT_FALSE(engine.overlayVisible("GameOverOverlay"));
+    EXPECT_TRUE(listener->statsOn);
+    EXPECT_FALSE(listener->paused);
+    EXPECT_EQ(listener->filtering, int(Ogre::TFO_BILINEAR));
+    EXPECT_EQ(listener->anisotropy, 1u);
+    EXPECT_FLOAT_EQ(listener->moveSpeed, 100);
+    EXPECT_EQ(mouse.getMouseState().width, 1024);
+    EXPECT_EQ(mouse.getMouseState().height, 768);
+
+    ExampleFrameListener second(&window, camera, InputDevices{&keyboard, &mouse, nullptr},
+                                platform);
+    EXPECT_EQ(engine.logCatcher.count(kLoggingLine), 2);
+}
+
+TEST_F(FrameListenerTest, AClosedWindowEndsTheLoopBeforeAnyDeviceIsRead)
+{
+    window.closed = true;
+    EXPECT_FALSE(frame(0.1f));
+    EXPECT_EQ(keyboard.captures, 0);
+    EXPECT_EQ(mouse.captures, 0);
+}
+
+TEST_F(FrameListenerTest, EveryFrameReadsTheDevicesAndCountsTheToggleDelayDown)
+{
+    EXPECT_TRUE(frame(0.25f));
+    EXPECT_EQ(keyboard.captures, 1);
+    EXPECT_EQ(mouse.captures, 1);
+    EXPECT_FLOAT_EQ(listener->toggleDelay, -0.25f);
+    EXPECT_FLOAT_EQ(listener->moveScale, 25);
+    frame(0.25f); // below zero it waits for a command to set it again
+    EXPECT_FLOAT_EQ(listener->toggleDelay, -0.25f);
+    EXPECT_EQ(listener->translation, Ogre::Vector3::ZERO);
+}
+
+TEST_F(FrameListenerTest, ResizingTheWindowResizesTheMouseArea)
+{
+    window.resize(640, 480);
+    listener->windowResized(&window);
+    EXPECT_EQ(mouse.getMouseState().width, 640);
+    EXPECT_EQ(mouse.getMouseState().height, 480);
+}
+
+TEST_F(FrameListenerTest, EscapeQuitsBeforeTheMouseAndSteeringRun)
+{
+    dice.draws = {14};
+    keyboard.press(OIS::KC_ESCAPE);
+    mouse.move(100, 0, true);
+    EXPECT_FALSE(frame(0.1f));
+    EXPECT_EQ(playerPosition(), Ogre::Vector3(200, 300, 1));
+    EXPECT_EQ(listener->translation, Ogre::Vector3::ZERO);
+
+    keyboard.releaseAll();
+    keyboard.press(OIS::KC_Q);
+    EXPECT_FALSE(frame(0.1f));
+}
+
+TEST(FrameListenerResources, WithoutTheBannerOverlayTheGameRefusesToStart)
+{
+    WindowlessEngine::Options options;
+    options.gameOverOverlay = false;
+    WindowlessEngine engine(options);
+    FakeWindow window(800, 600);
+    FakeKeyboard keyboard;
+    FakeMouse mouse;
+    RecordingPlatform platform;
+    Ogre::Camera* camera = engine.scene->createCamera("PlayerCam");
+    EXPECT_THROW(ExampleFrameListener(&window, camera, InputDevices{&keyboard, &mouse, nullptr},
+                                      platform),
+                 Ogre::ItemIdentityException);
+}
+
+TEST(FrameListenerResources, WithoutTheScoreOverlayTheToggleStillFlips)
+{
+    WindowlessEngine::Options options;
+    options.scoreOverlay = false;
+    WindowlessEngine engine(options);
+    FakeWindow window(800, 600);
+    FakeKeyboard keyboard;
+    FakeMouse mouse;
+    RecordingPlatform platform;
+    Ogre::Camera* camera = engine.scene->createCamera("PlayerCam");
+    TankWorld world(engine.scene);
+    ExampleFrameListener listener(&window, camera, InputDevices{&keyboard, &mouse, nullptr},
+                                  platform);
+    listener.player = &world.player;
+    listener.background = &world.background;
+    EXPECT_EQ(listener.scoreOverlay, nullptr);
+    keyboard.press(OIS::KC_F);
+    Ogre::FrameEvent event{};
+    event.timeSinceLastFrame = 0.1f;
+    EXPECT_TRUE(listener.frameStarted(event));
+    EXPECT_FALSE(listener.statsOn);
+}

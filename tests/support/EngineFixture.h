@@ -1,0 +1,105 @@
+#pragma once
+
+#include "game/Fish.h"
+#include "game/Panel.h"
+#include "support/FakeDevices.h"
+
+#include <OgreDefaultHardwareBufferManager.h>
+#include <OgreLog.h>
+#include <OgrePrerequisites.h>
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace Ogre
+{
+class OverlaySystem;
+}
+class CameraTrackListener;
+
+// Keeps every engine log line so a test can look for one.
+class LogCatcher : public Ogre::LogListener
+{
+public:
+    void messageLogged(const Ogre::String& message, Ogre::LogMessageLevel, bool,
+                       const Ogre::String&, bool&) override
+    {
+        lines.push_back(message);
+    }
+    int count(const std::string& line) const;
+
+    std::vector<std::string> lines;
+};
+
+// A bare engine, no render system and no window: scene nodes, billboard sets, the
+// game's materials (without pictures) and its overlays. The log goes to a file.
+class WindowlessEngine
+{
+public:
+    struct Options
+    {
+        bool scoreOverlay = true;
+        bool gameOverOverlay = true;
+    };
+    WindowlessEngine();
+    explicit WindowlessEngine(Options options);
+    ~WindowlessEngine();
+
+    std::string caption(const std::string& element) const;
+    bool overlayVisible(const std::string& overlay) const;
+    // Scene nodes and billboard sets that exist right now.
+    size_t sceneNodeCount() const;
+    size_t billboardSetCount() const;
+
+    std::unique_ptr<Ogre::LogManager> logs;
+    LogCatcher logCatcher;
+    std::unique_ptr<Ogre::Root> root;
+    std::unique_ptr<Ogre::DefaultHardwareBufferManager> buffers;
+    std::unique_ptr<Ogre::TextureManager> textures;
+    std::unique_ptr<Ogre::OverlaySystem> overlaySystem;
+    std::unique_ptr<Ogre::SceneManager> ownScene;
+    Ogre::SceneManager* scene = nullptr;
+};
+
+// The tank as the game builds it: the backdrop at the origin, 500 by 400, the hook parked
+// out of view and the player's fish at (200, 300), 40 by 10, facing left.
+struct TankWorld
+{
+    explicit TankWorld(Ogre::SceneManager* scene);
+
+    Panel background;
+    Ogre::SceneNode* hookNode = nullptr;
+    Fish player;
+    std::vector<Fish> fishes;
+};
+
+// Adds another fish to the scene at (x, y), as the spawner would make it.
+Fish makeFish(Ogre::SceneManager* scene, Panel* tank, float x, float y, int width,
+              int direction = -1, int speed = 0, bool shark = false);
+
+// A window-less engine, the tank and the game's listener on fake devices.
+class GameTest : public ::testing::Test
+{
+protected:
+    GameTest();
+    ~GameTest() override;
+
+    // Runs one frame of the given length; returns what the listener returned.
+    bool frame(float seconds);
+    // Puts a fish into the tank's list of other fish.
+    Fish& addFish(float x, float y, int width, int direction = -1, int speed = 0,
+                  bool shark = false);
+    Ogre::Vector3 playerPosition() const;
+
+    WindowlessEngine engine;
+    FakeWindow window{1024, 768};
+    Ogre::Camera* camera = nullptr;
+    FakeKeyboard keyboard;
+    FakeMouse mouse;
+    RecordingPlatform platform;
+    ScriptedDice dice;
+    TankWorld world;
+    std::unique_ptr<CameraTrackListener> listener;
+};

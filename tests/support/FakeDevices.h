@@ -1,0 +1,100 @@
+#pragma once
+
+#include "app/Platform.h"
+#include "game/Dice.h"
+
+#include <OISKeyboard.h>
+#include <OISMouse.h>
+#include <OgreRenderWindow.h>
+
+#include <deque>
+#include <set>
+#include <string>
+#include <vector>
+
+// A keyboard whose held keys the test chooses.
+class FakeKeyboard : public OIS::Keyboard
+{
+public:
+    FakeKeyboard();
+    bool isKeyDown(OIS::KeyCode key) const override { return held.count(key) != 0; }
+    const std::string& getAsString(OIS::KeyCode) override { return name; }
+    void copyKeyStates(char keys[256]) const override;
+    void setBuffered(bool buffered) override { mBuffered = buffered; }
+    void capture() override { ++captures; }
+    OIS::Interface* queryInterface(OIS::Interface::IType) override { return nullptr; }
+    void _initialize() override {}
+
+    void press(OIS::KeyCode key) { held.insert(key); }
+    void release(OIS::KeyCode key) { held.erase(key); }
+    void releaseAll() { held.clear(); }
+
+    std::set<OIS::KeyCode> held;
+    int captures = 0;
+
+private:
+    std::string name = "key";
+};
+
+// A mouse whose motion and buttons the test sets for the next frame.
+class FakeMouse : public OIS::Mouse
+{
+public:
+    FakeMouse();
+    void setBuffered(bool buffered) override { mBuffered = buffered; }
+    void capture() override { ++captures; }
+    OIS::Interface* queryInterface(OIS::Interface::IType) override { return nullptr; }
+    void _initialize() override {}
+
+    // Relative motion for this frame, with or without the right button held.
+    void move(int dx, int dy, bool rightButton);
+
+    int captures = 0;
+};
+
+// A render window without a screen: it can be closed, and a screenshot copy can fail.
+class FakeWindow : public Ogre::RenderWindow
+{
+public:
+    FakeWindow(unsigned width, unsigned height);
+    void create(const Ogre::String&, unsigned, unsigned, bool,
+                const Ogre::NameValuePairList*) override
+    {
+    }
+    void destroy() override {}
+    void resize(unsigned width, unsigned height) override;
+    void reposition(int, int) override {}
+    bool isClosed() const override { return closed; }
+    void copyContentsToMemory(const Ogre::Box&, const Ogre::PixelBox&, FrameBuffer) override;
+    bool requiresTextureFlipping() const override { return false; }
+
+    bool closed = false;
+    int copies = 0;
+};
+
+// Records what the game asked of the desktop instead of doing it.
+class RecordingPlatform : public Platform
+{
+public:
+    void sleepMilliseconds(int milliseconds) override { sleeps.push_back(milliseconds); }
+    void playSound(const std::string& path) override { sounds.push_back(path); }
+
+    std::vector<int> sleeps;
+    std::vector<std::string> sounds;
+};
+
+// Dice that give the draws the test wrote down, in order.
+class ScriptedDice : public Dice
+{
+public:
+    ScriptedDice() = default;
+    explicit ScriptedDice(std::deque<int> draws_) : draws(std::move(draws_)) {}
+    void reseedFromClock() override { ++reseeds; }
+    int roll() override;
+
+    // When the script runs out, every further draw is this value.
+    int fallback = 0;
+    std::deque<int> draws;
+    int reseeds = 0;
+    int rolls = 0;
+};
