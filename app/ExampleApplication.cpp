@@ -4,6 +4,7 @@
 #include "input/ExampleFrameListener.h"
 
 #include <Bites/OgreBitesConfigDialog.h>
+#include <Bites/OgreWindowEventUtilities.h>
 #include <Ogre.h>
 #include <Overlay/OgreOverlaySystem.h>
 
@@ -23,6 +24,8 @@ ExampleApplication::ExampleApplication() = default;
 ExampleApplication::~ExampleApplication()
 {
     frameListener.reset();
+    if (window)
+        OgreBites::WindowEventUtilities::_removeRenderWindow(window);
     if (root && loopListener)
         root->removeFrameListener(loopListener.get());
     if (sceneManager && overlaySystem)
@@ -67,6 +70,8 @@ bool ExampleApplication::openRenderWindow()
     if (!root->showConfigDialog(OgreBites::getNativeConfigDialog()))
         return false;
     window = root->initialise(true, kWindowTitle);
+    // Resize and close reach the listeners only for windows the message pump knows.
+    OgreBites::WindowEventUtilities::_addRenderWindow(window);
     return true;
 }
 

@@ -1,0 +1,179 @@
+"""The keyboard and mouse, played with real X input, and every way the game can end."""
+import os
+import signal
+import subprocess
+import time
+import unittest
+
+from harness import (CLOSE_WINDOW, ORANGE, WINDOW_TITLE, GameTestCase, banner_shown,
+                     score_line_shown, world_to_pixel)
+
+
+def player_centre(shot):
+    """Where the player's orange fish is; looked for before any other fish arrives (3 s)."""
+    return shot.centroid(60, 40, 900, 680, ORANGE)
+
+
+class Steering(GameTestCase):
+    def assertMoved(self, before, after, dx=0, dy=0):
+        self.assertIsNotNone(before)
+        self.assertIsNotNone(after)
+        for moved, wanted in ((after[0] - before[0], dx), (after[1] - before[1], dy)):
+            if wanted > 0:
+                self.assertGreater(moved, 20)
+            elif wanted < 0:
+                self.assertLess(moved, -20)
+            else:
+                self.assertLess(abs(moved), 3)
+
+    def test_arrow_keys_move_the_fish(self):
+        game = self.launch().start()
+        start = player_centre(game.screenshot())
+        self.display.hold("Right", seconds=0.5)
+        right = player_centre(game.screenshot())
+        self.assertMoved(start, right, dx=+1)
+        self.display.hold("Up", seconds=0.5)
+        up = player_centre(game.screenshot())
+        self.assertMoved(right, up, dy=-1)  # screen y grows downwards
+        self.assertCleanExit(game.quit(), game)
+
+    def test_wasd_moves_the_fish(self):
+        game = self.launch().start()
+        start = player_centre(game.screenshot())
+        self.display.hold("a", seconds=0.5)
+        left = player_centre(game.screenshot())
+        self.assertMoved(start, left, dx=-1)
+        self.display.hold("s", seconds=0.5)
+        down = player_centre(game.screenshot())
+        self.assertMoved(left, down, dy=+1)
+        self.assertCleanExit(game.quit("q"), game)
+
+    def test_a_right_button_drag_moves_the_fish(self):
+        game = self.launch().start()
+        start = player_centre(game.screenshot())
+        self.display.run("xdotool", "mousedown", "3")
+        for _ in range(10):
+            self.display.run("xdotool", "mousemove_relative", "--", "30", "0")
+            time.sleep(0.03)
+        self.display.run("xdotool", "mouseup", "3")
+        time.sleep(0.2)
+        moved = player_centre(game.screenshot())
+        self.assertMoved(start, moved, dx=+1)
+        self.assertCleanExit(game.quit(), game)
+
+    def test_the_fish_stops_at_the_wall(self):
+        game = self.launch().start()
+        self.display.hold("Up", seconds=1.2)  # 120 units asked, 90 to the wall
+        shot = game.screenshot()
+        _, top = world_to_pixel(0, 400)
+        rows = shot.centroid(60, top - 2, 900, 40, ORANGE)
+        self.assertIsNotNone(rows, "the fish is still right under the top of the tank")
+        self.assertEqual(shot.count(60, 0, 900, top - 2, ORANGE), 0)
+        self.assertCleanExit(game.quit(), game)
+
+
+class Commands(GameTestCase):
+    def test_p_pauses_with_a_banner_and_resumes(self):
+        game = self.launch().start()
+        self.assertFalse(banner_shown(game.screenshot()))
+        self.display.hold("p", seconds=0.15)
+        time.sleep(0.4)  # the pausing frame sleeps before it is drawn
+        paused = game.screenshot()
+        self.assertTrue(banner_shown(paused))
+        # "PAUSE" in warm letters across the middle of the water.
+        self.assertGreater(paused.count(300, 310, 424, 140, lambda r, g, b: r > 217 and g > 100 and b < 77),
+                           800)
+        time.sleep(0.5)
+        self.display.hold("p", seconds=0.15)
+        time.sleep(0.4)
+        self.assertFalse(banner_shown(game.screenshot()))
+        self.assertCleanExit(game.quit(), game)
+
+    def test_sysrq_saves_numbered_screenshots(self):
+        game = self.launch().start()
+        self.display.hold("Print", seconds=0.3)
+        time.sleep(0.6)
+        self.display.hold("Print", seconds=0.3)
+        time.sleep(0.5)
+        for name in ("screenshot_1.png", "screenshot_2.png"):
+            path = game.path(name)
+            self.assertTrue(os.path.exists(path), name)
+            size = subprocess.run(["identify", "-format", "%wx%h", path], capture_output=True,
+                                  text=True, check=True).stdout
+            self.assertEqual(size, "1024x768")
+        self.assertFalse(os.path.exists(game.path("screenshot_3.png")))
+        self.assertCleanExit(game.quit(), game)
+
+    def test_a_screenshot_that_cannot_be_written_does_not_end_the_game(self):
+        game = self.launch(prepare=lambda folder: os.mkdir(os.path.join(folder,
+                                                                        "screenshot_1.png")))
+        game.start()
+        self.display.hold("Print", seconds=0.3)
+        time.sleep(0.8)
+        self.assertIsNone(game.process.poll(), "the game goes on")
+        self.display.hold("Print", seconds=0.3)
+        time.sleep(0.5)
+        self.assertTrue(os.path.isfile(game.path("screenshot_2.png")))
+        self.assertIn("Screenshot screenshot_1.png was not saved", game.log())
+        self.assertCleanExit(game.quit(), game)
+
+    def test_r_switches_to_wireframe(self):
+        game = self.launch().start()
+        solid = game.screenshot().mean_colour(100, 100, 824, 568)
+        self.display.hold("r", seconds=0.3)
+        wire = game.screenshot().mean_colour(100, 100, 824, 568)
+        self.assertLess(sum(wire), sum(solid) / 3)
+        self.assertCleanExit(game.quit(), game)
+
+    def test_f_hides_and_shows_the_score_line(self):
+        game = self.launch().start()
+        self.assertTrue(score_line_shown(game.screenshot()))
+        self.display.hold("f", seconds=0.3)
+        self.assertFalse(score_line_shown(game.screenshot()))
+        time.sleep(1.0)
+        self.display.hold("f", seconds=0.3)
+        self.assertTrue(score_line_shown(game.screenshot()))
+        self.assertCleanExit(game.quit(), game)
+
+
+class Endings(GameTestCase):
+    """Every way out gives the keyboard back: auto-repeat is on again afterwards."""
+
+    def test_escape_and_q_end_the_game(self):
+        for key in ("Escape", "q"):
+            with self.subTest(key=key):
+                game = self.launch().start()
+                self.assertCleanExit(game.quit(key), game)
+
+    def test_closing_the_window_ends_the_game(self):
+        game = self.launch().start()
+        subprocess.run([CLOSE_WINDOW, game.window], env=self.display.env, check=True)
+        self.assertCleanExit(game.wait(), game)
+        self.assertEqual(self.display.windows(WINDOW_TITLE), [])
+
+    def test_sigint_and_sigterm_end_the_game_cleanly(self):
+        for number in (signal.SIGINT, signal.SIGTERM):
+            with self.subTest(signal=number):
+                game = self.launch().start()
+                game.signal(number)
+                self.assertCleanExit(game.wait(), game)
+
+    def test_an_error_during_play_gives_the_keyboard_back_before_the_box(self):
+        def drop_banner_text(folder):
+            path = os.path.join(folder, "resources", "overlays", "fishtank.overlay")
+            with open(path) as script:
+                text = script.read()
+            with open(path, "w") as script:
+                script.write(text.replace("GameOverTextArea", "SomethingElse"))
+
+        game = self.launch(prepare=drop_banner_text).start()
+        self.display.hold("p", seconds=0.15)  # the pause banner's text is missing
+        box = self.display.wait_for_window("An exception has occured!", process=game.process)
+        self.assertEqual(self.display.auto_repeat(), "on")
+        self.display.dismiss_error_box(box)
+        self.assertCleanExit(game.wait(), game)
+        self.assertIn("GameOverTextArea", game.error_output())
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -4,7 +4,7 @@ import re
 import time
 import unittest
 
-from harness import (CANCEL_BUTTON, ERROR_CAPTION, ORANGE, WINDOW_TITLE, GameTestCase,
+from harness import (CANCEL_BUTTON, ERROR_CAPTION, ORANGE, WHITE, WINDOW_TITLE, GameTestCase,
                      banner_shown, score_line_shown, world_to_pixel)
 
 
@@ -41,7 +41,7 @@ class StartUp(GameTestCase):
         self.assertGreater(inside, 150)
         self.assertEqual(everywhere, inside)
         # Facing left: the head (eye, white ring) is at the left end.
-        cx, _ = shot.centroid(x0, y0, x1 - x0, y1 - y0, "r > 0.9 && g > 0.9 && b > 0.9")
+        cx, _ = shot.centroid(x0, y0, x1 - x0, y1 - y0, WHITE)
         self.assertLess(cx, (x0 + x1) / 2)
         self.assertTrue(score_line_shown(shot))
         self.assertFalse(banner_shown(shot))
@@ -64,8 +64,7 @@ class StartUp(GameTestCase):
         time.sleep(0.5)
         self.assertIsNone(game.process.poll(), "the box waits for the player")
         self.assertEqual(self.display.auto_repeat(), "on")
-        self.display.run("xdotool", "windowfocus", "--sync", box, check=False)
-        self.display.hold("Return", seconds=0.2)
+        self.display.dismiss_error_box(box)
         self.assertCleanExit(game.wait(), game)
         self.assertIn("Examples/Hook", game.error_output())
 

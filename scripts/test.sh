@@ -1,0 +1,9 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds, and runs every test: the unit tests and the real game
+# played under Xvfb.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+install_missing $FISHTANK_PACKAGES $FISHTANK_TEST_PACKAGES
+build_game -DFISHTANK_TESTS=ON
+cd "$FISHTANK_BUILD"
+ctest --output-on-failure -j "$(nproc)"
