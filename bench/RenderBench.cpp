@@ -1,0 +1,104 @@
+// The real game in a window, with the settings saved in ogre.cfg instead of the dialog:
+// time from the start of main to the first rendered frame, frames per second with a
+// typical tank (the player, 20 fish, the hook in view), the share of a frame that the
+// game's own frame work takes, and the time to shut down. Run it in the run directory.
+#include "game/CameraTrackApplication.h"
+#include "game/CameraTrackListener.h"
+#include "game/GameTuning.h"
+
+#include <Bites/OgreWindowEventUtilities.h>
+#include <Ogre.h>
+
+#include <chrono>
+#include <iostream>
+
+namespace
+{
+using Clock = std::chrono::steady_clock;
+
+double millisecondsSince(Clock::time_point start)
+{
+    return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+class BenchGame : public CameraTrackApplication
+{
+public:
+    bool openRenderWindow() override
+    {
+        if (!root->restoreConfig())
+            OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND, "run me where ogre.cfg is",
+                        "RenderBench");
+        window = root->initialise(true, "OGRE Render Window");
+        OgreBites::WindowEventUtilities::_addRenderWindow(window);
+        return true;
+    }
+
+    // Twenty fish of every kind spread over the tank, away from the player; the hook hangs
+    // in view. The clocks are held back so the tank keeps just these.
+    void fillTank()
+    {
+        const char* kinds[] = {"ZorvFish", "RedFish", "YellowFish", "GreenFish", "PurpleFish",
+                               "SharkFish"};
+        const int sizes[] = {28, 40, 60, 80, 100, 160, 200};
+        for (int i = 0; i < 20; ++i)
+        {
+            Fish fish;
+            resetFish(fish);
+            const std::string material = std::string("Examples/") + kinds[i % 6];
+            const int size = sizes[i % 7];
+            createFishVisuals(fish, i % 2 ? 1 : -1, 0, sceneManager, &background, material,
+                              material + "Right", 20 + (i * 61) % 300, (i * 47) % 230, size,
+                              size / 4);
+            fishes.push_back(fish);
+        }
+        hookNode->setPosition(420, 60, 2);
+        auto* rules = static_cast<CameraTrackListener*>(frameListener.get());
+        rules->timers.hookTimerDrawn = true;
+        rules->timers.hookTimer = 1e9f;
+        rules->timers.spawnTimer = 1e9f;
+    }
+
+    Ogre::Root& engine() { return *root; }
+    ExampleFrameListener& listener() { return *frameListener; }
+};
+} // namespace
+
+int main()
+{
+    const Clock::time_point start = Clock::now();
+    auto game = std::make_unique<BenchGame>();
+    game->setUp();
+    game->engine().getRenderSystem()->_initRenderTargets();
+    game->engine().renderOneFrame();
+    const double startup = millisecondsSince(start);
+
+    game->fillTank();
+    const int frames = 600;
+    for (int i = 0; i < 60; ++i) // warm up
+        game->engine().renderOneFrame();
+    const Clock::time_point renderStart = Clock::now();
+    for (int i = 0; i < frames; ++i)
+        game->engine().renderOneFrame();
+    const double frameMs = millisecondsSince(renderStart) / frames;
+
+    // The listener's own work of a frame: input, keys, steering and the rules.
+    Ogre::FrameEvent event{};
+    event.timeSinceLastFrame = 1.0f / 60;
+    const Clock::time_point rulesStart = Clock::now();
+    for (int i = 0; i < frames; ++i)
+        game->listener().frameStarted(event);
+    const double rulesMs = millisecondsSince(rulesStart) / frames;
+
+    const Clock::time_point stop = Clock::now();
+    game.reset();
+    const double shutdown = millisecondsSince(stop);
+
+    std::cout << "startup_to_first_frame_ms " << startup << "\n"
+              << "frames_per_second " << 1000.0 / frameMs << "\n"
+              << "frame_ms " << frameMs << "\n"
+              << "listener_ms_per_frame " << rulesMs << "\n"
+              << "listener_share_percent " << 100.0 * rulesMs / frameMs << "\n"
+              << "shutdown_ms " << shutdown << "\n";
+    return 0;
+}

@@ -1,0 +1,57 @@
+// How long the game rules of one frame take with 0 to 1,000 other fish in the tank.
+#include "game/CameraTrackListener.h"
+#include "game/Fish.h"
+#include "support/EngineFixture.h"
+
+#include <OgreSceneManager.h>
+#include <OgreSceneNode.h>
+#include <benchmark/benchmark.h>
+
+namespace
+{
+void frameWithFish(benchmark::State& state)
+{
+    WindowlessEngine engine;
+    TankWorld world(engine.scene);
+    FakeWindow window(1024, 768);
+    FakeKeyboard keyboard;
+    FakeMouse mouse;
+    RecordingPlatform platform;
+    ScriptedDice dice;
+    CameraTrackListener listener(&window, engine.scene->createCamera("PlayerCam"),
+                                 InputDevices{&keyboard, &mouse, nullptr}, platform, dice);
+    listener.player = &world.player;
+    listener.hookNode = world.hookNode;
+    listener.background = &world.background;
+    listener.fishes = &world.fishes;
+
+    // Fish spread over the lower tank, where they never meet the player, and never leave.
+    const int count = int(state.range(0));
+    world.player.node->setPosition(10, 380, 1);
+    for (int i = 0; i < count; ++i)
+        world.fishes.push_back(makeFish(engine.scene, &world.background, float(20 + (i * 37) % 400),
+                                        float((i * 53) % 300), 40, i % 2 ? 1 : -1, 0));
+    // No spawn and no hook during the measurement: the tank keeps its count.
+    listener.timers.hookTimerDrawn = true;
+    listener.timers.hookTimer = 1e9f;
+    listener.timers.spawnTimer = 1e9f;
+
+    Ogre::FrameEvent event{};
+    event.timeSinceLastFrame = 1.0f / 60;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(listener.frameStarted(event));
+    state.SetComplexityN(std::max(count, 1));
+    state.counters["fish"] = double(count);
+}
+} // namespace
+
+BENCHMARK(frameWithFish)->Arg(0)->Unit(benchmark::kMicrosecond);
+BENCHMARK(frameWithFish)
+    ->Arg(10)
+    ->Arg(20)
+    ->Arg(100)
+    ->Arg(1000)
+    ->Unit(benchmark::kMicrosecond)
+    ->Complexity(benchmark::oN);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds the benchmarks and prints their numbers: the game rules
+# per frame against the fish count, memory over an hour of play, and the real game's
+# start-up, frame rate and shut-down under Xvfb with Mesa's software renderer.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+install_missing $FISHTANK_PACKAGES $FISHTANK_TEST_PACKAGES libbenchmark-dev
+build_game -DFISHTANK_TESTS=ON -DFISHTANK_BENCH=ON
+cd "$FISHTANK_BUILD"
+
+echo "== Game rules of one frame, window-less (Google Benchmark)"
+./bench/rules_bench --benchmark_min_time=0.2
+
+echo
+echo "== Memory over an hour of simulated play, window-less"
+./bench/memory_bench
+
+echo
+echo "== The real game in a 1024x768 window under Xvfb (software OpenGL, no vsync)"
+fifo=$(mktemp -u)
+mkfifo "$fifo"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$fifo" 2>/dev/null &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null; rm -f "$fifo"' EXIT
+read -r number <"$fifo"
+(cd run && DISPLAY=":$number" SDL_AUDIODRIVER=dummy ./render_bench 2>/dev/null) | grep -E '^[a-z_]+ [0-9.]+$'
