@@ -1,5 +1,6 @@
 #include "app/ExampleApplication.h"
 
+#include "app/DesktopCheck.h"
 #include "app/QuitSignals.h"
 #include "input/ExampleFrameListener.h"
 
@@ -7,6 +8,9 @@
 #include <Bites/OgreWindowEventUtilities.h>
 #include <Ogre.h>
 #include <Overlay/OgreOverlaySystem.h>
+
+#include <cstdio>
+#include <filesystem>
 
 namespace
 {
@@ -47,6 +51,11 @@ void ExampleApplication::run()
 
 bool ExampleApplication::setUp()
 {
+    if (!desktopDisplayAvailable())
+        OGRE_EXCEPT(Ogre::Exception::ERR_RENDERINGAPI_ERROR,
+                    "No X display could be opened: fishtank needs a desktop to draw on "
+                    "(is DISPLAY set?)",
+                    "ExampleApplication::setUp");
     root = std::make_unique<Ogre::Root>(resourcePath + "plugins.cfg", resourcePath + "ogre.cfg",
                                         resourcePath + "Ogre.log");
     // Overlay scripts are only understood once the overlay system exists.
@@ -67,12 +76,39 @@ bool ExampleApplication::setUp()
 
 bool ExampleApplication::openRenderWindow()
 {
+    restoreSavedSettings();
     if (!root->showConfigDialog(OgreBites::getNativeConfigDialog()))
         return false;
     window = root->initialise(true, kWindowTitle);
     // Resize and close reach the listeners only for windows the message pump knows.
     OgreBites::WindowEventUtilities::_addRenderWindow(window);
     return true;
+}
+
+void ExampleApplication::restoreSavedSettings()
+{
+    if (root->getAvailableRenderers().empty())
+        OGRE_EXCEPT(Ogre::Exception::ERR_RENDERINGAPI_ERROR,
+                    "No render system could be loaded: " + resourcePath +
+                        "plugins.cfg must name RenderSystem_GL and the folder that holds it",
+                    "ExampleApplication::openRenderWindow");
+    const std::string saved = resourcePath + "ogre.cfg";
+    try
+    {
+        root->restoreConfig();
+    }
+    catch (const Ogre::Exception& error)
+    {
+        // Settings this render system rejects would stop every start until someone found
+        // the file: keep it aside for a look, and let the dialog start from the defaults.
+        const std::string aside = saved + ".rejected";
+        std::rename(saved.c_str(), aside.c_str());
+        Ogre::LogManager::getSingleton().logWarning("The saved render settings were set aside as " +
+                                                    aside + ": " + error.getDescription());
+    }
+    // With nothing saved, the one render system there is comes preselected.
+    if (root->getRenderSystem() == nullptr)
+        root->setRenderSystem(root->getAvailableRenderers().front());
 }
 
 void ExampleApplication::makeSceneManager()
@@ -113,7 +149,16 @@ void ExampleApplication::addResourceLocations()
     for (const auto& section : config.getSettingsBySection())
     {
         for (const auto& setting : section.second)
+        {
+            // The engine would take a missing folder silently and fail later on whatever
+            // should have been in it; say which folder it is instead.
+            if (setting.first == "FileSystem" && !std::filesystem::is_directory(setting.second))
+                OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND,
+                            "The resource folder '" + setting.second + "' named in " +
+                                resourcePath + "resources.cfg does not exist",
+                            "ExampleApplication::addResourceLocations");
             groups.addResourceLocation(setting.second, setting.first, section.first, false);
+        }
     }
 }
 

@@ -55,6 +55,9 @@ protected:
     std::string resourcePath;
 
 private:
+    // Loads ogre.cfg for the dialog; a file the render system rejects is set aside.
+    void restoreSavedSettings();
+
     std::unique_ptr<Ogre::OverlaySystem> overlaySystem;
     std::unique_ptr<RenderLoopListener> loopListener;
 };

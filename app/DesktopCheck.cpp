@@ -1,0 +1,12 @@
+#include "app/DesktopCheck.h"
+
+#include <X11/Xlib.h>
+
+bool desktopDisplayAvailable()
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr)
+        return false;
+    XCloseDisplay(display);
+    return true;
+}
