@@ -8,7 +8,8 @@ FISHTANK_BUILD=${FISHTANK_BUILD:-$FISHTANK_ROOT/build}
 FISHTANK_PACKAGES="cmake g++ make pkg-config libogre-1.12-dev libois-dev libsdl2-dev
     libgtest-dev libgmock-dev libx11-dev fonts-dejavu-core libgl1-mesa-dri xfonts-base"
 # What the tests need besides: an X server of their own, real input, pixel checks.
-FISHTANK_TEST_PACKAGES="xvfb xdotool imagemagick x11-utils x11-xserver-utils python3"
+FISHTANK_TEST_PACKAGES="xvfb xdotool imagemagick x11-utils x11-xserver-utils python3
+    dpkg-dev file"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -223,13 +223,28 @@ def black():
     return svg(8, 8, '<rect width="8" height="8" fill="#000000"/>')
 
 
-def render(name, text, mirror=None):
+def icon():
+    """The desktop icon: the player's fish in a round window of water."""
+    fish = zorv_fish()
+    inner = fish[fish.index(">") + 1:fish.rindex("</svg>")]
+    defs = ('<radialGradient id="IconWater" cx="0.5" cy="0.35" r="0.7">'
+            '<stop offset="0" stop-color="#6fd3ea"/><stop offset="1" stop-color="#0e4a80"/>'
+            '</radialGradient>')
+    body = '<circle cx="128" cy="128" r="124" fill="url(#IconWater)" stroke="#083358" stroke-width="6"/>'
+    for x, y, r in ((70, 70, 9), (92, 48, 6), (190, 190, 7), (60, 180, 5)):
+        body += (f'<circle cx="{x}" cy="{y}" r="{r}" fill="#ffffff" fill-opacity="0.15" '
+                 f'stroke="#ffffff" stroke-opacity="0.7" stroke-width="2"/>')
+    body += f'<svg x="16" y="100" width="224" height="56" viewBox="0 0 {FISH_W} {FISH_H}">{inner}</svg>'
+    return svg(256, 256, body, defs)
+
+
+def render(name, text, mirror=None, target_dir=TEXTURES):
     os.makedirs(SVG_DIR, exist_ok=True)
     os.makedirs(TEXTURES, exist_ok=True)
     source = os.path.join(SVG_DIR, name + ".svg")
     with open(source, "w") as out:
         out.write(text)
-    target = os.path.join(TEXTURES, name + ".png")
+    target = os.path.join(target_dir, name + ".png")
     subprocess.run(["rsvg-convert", "-o", target, source], check=True)
     if mirror:
         subprocess.run(["convert", target, "-flop", os.path.join(TEXTURES, mirror + ".png")],
@@ -244,6 +259,9 @@ def main():
     render("OceanBackground", ocean())
     render("Hook", hook())
     render("Black", black())
+    packaging = os.path.join(os.path.dirname(os.path.dirname(HERE)), "packaging")
+    os.makedirs(packaging, exist_ok=True)
+    render("fishtank", icon(), target_dir=packaging)
 
 
 if __name__ == "__main__":

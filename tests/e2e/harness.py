@@ -124,24 +124,29 @@ class Display:
 
 
 class Game:
-    """One run of the game in a scratch copy of the run directory."""
+    """One run of the game: by default in a scratch copy of the run directory; or another
+    command (the installed launcher) whose files land in the given folder."""
 
-    def __init__(self, display, prepare=None, env=None):
+    def __init__(self, display, prepare=None, env=None, command=None, folder=None):
         self.display = display
-        self.folder = tempfile.mkdtemp(prefix="fishtank_e2e_")
-        for name in ("plugins.cfg", "ogre.cfg", "resources.cfg"):
-            shutil.copy(os.path.join(RUN_DIR, name), self.folder)
-        shutil.copytree(os.path.join(RUN_DIR, "resources"), os.path.join(self.folder, "resources"))
+        self.owns_folder = folder is None
+        if folder is None:
+            folder = tempfile.mkdtemp(prefix="fishtank_e2e_")
+            for name in ("plugins.cfg", "ogre.cfg", "resources.cfg"):
+                shutil.copy(os.path.join(RUN_DIR, name), folder)
+            shutil.copytree(os.path.join(RUN_DIR, "resources"), os.path.join(folder, "resources"))
+            command = [os.path.join(RUN_DIR, "fishtank")]
+        self.folder = folder
         if prepare is not None:
             prepare(self.folder)
-        self.stderr_path = os.path.join(self.folder, "stderr.txt")
-        self.stderr = open(self.stderr_path, "w")
+        self.stderr_file = tempfile.NamedTemporaryFile("w", prefix="fishtank_stderr_",
+                                                       delete=False)
         game_env = dict(display.env, SDL_AUDIODRIVER="dummy")
         if env:
             game_env.update(env)
-        self.process = subprocess.Popen([os.path.join(RUN_DIR, "fishtank")], cwd=self.folder,
+        self.process = subprocess.Popen(command, cwd=self.folder if self.owns_folder else None,
                                         env=game_env, stdout=subprocess.DEVNULL,
-                                        stderr=self.stderr)
+                                        stderr=self.stderr_file)
         self.window = None
         self.shots = 0
 
@@ -153,8 +158,8 @@ class Game:
             return log.read()
 
     def error_output(self):
-        self.stderr.flush()
-        with open(self.stderr_path, errors="replace") as err:
+        self.stderr_file.flush()
+        with open(self.stderr_file.name, errors="replace") as err:
             return err.read()
 
     def dialog(self):
@@ -188,7 +193,7 @@ class Game:
     def screenshot(self):
         """The game window's pixels now, as an Image."""
         self.shots += 1
-        target = self.path("look_%d.png" % self.shots)
+        target = "%s.look_%d.png" % (self.stderr_file.name, self.shots)
         self.display.run("import", "-window", self.window, target)
         return Image(target)
 
@@ -211,8 +216,12 @@ class Game:
         if self.process.poll() is None:
             self.process.kill()
             self.process.wait()
-        self.stderr.close()
-        shutil.rmtree(self.folder, ignore_errors=True)
+        self.stderr_file.close()
+        for shot in range(1, self.shots + 1):
+            os.remove("%s.look_%d.png" % (self.stderr_file.name, shot))
+        os.remove(self.stderr_file.name)
+        if self.owns_folder:
+            shutil.rmtree(self.folder, ignore_errors=True)
 
 
 class Image:
@@ -295,8 +304,8 @@ class GameTestCase(unittest.TestCase):
     def tearDownClass(cls):
         cls.display.close()
 
-    def launch(self, prepare=None, env=None):
-        game = Game(self.display, prepare=prepare, env=env)
+    def launch(self, prepare=None, env=None, command=None, folder=None):
+        game = Game(self.display, prepare=prepare, env=env, command=command, folder=folder)
         self.addCleanup(game.cleanup)
         return game
 

@@ -1,0 +1,89 @@
+"""The game as a player installs it: under a prefix with cmake --install, and as a .deb,
+started through the launcher, keeping settings and screenshots in the player's folder."""
+import glob
+import os
+import shutil
+import subprocess
+import tempfile
+import time
+import unittest
+
+from harness import GameTestCase
+
+BUILD_DIR = os.environ.get("FISHTANK_BUILD_DIR", "")
+
+
+class Installed(GameTestCase):
+    def setUp(self):
+        if not BUILD_DIR:
+            self.skipTest("FISHTANK_BUILD_DIR is not set")
+        self.scratch = tempfile.mkdtemp(prefix="fishtank_install_")
+        self.addCleanup(shutil.rmtree, self.scratch, True)
+
+    def play_through_launcher(self, launcher, data_home):
+        """Starts the launcher, saves a screenshot with SysRq, quits; returns the folder."""
+        folder = os.path.join(data_home, "fishtank")
+        game = self.launch(command=[launcher], folder=folder,
+                           env={"XDG_DATA_HOME": data_home, "HOME": self.scratch})
+        game.start()
+        self.display.hold("Print", seconds=0.3)
+        time.sleep(0.5)
+        self.assertCleanExit(game.quit(), game)
+        return folder
+
+    def install(self, prefix):
+        subprocess.run(["cmake", "--install", BUILD_DIR, "--prefix", prefix], check=True,
+                       capture_output=True)
+
+    def test_the_launcher_keeps_the_players_files_in_their_own_folder(self):
+        prefix = os.path.join(self.scratch, "prefix")
+        data_home = os.path.join(self.scratch, "data")
+        self.install(prefix)
+        for path in ("bin/fishtank", "lib/fishtank/fishtank", "share/fishtank/ogre.cfg",
+                     "share/fishtank/plugins.cfg", "share/fishtank/resources/gulp.wav",
+                     "share/applications/fishtank.desktop",
+                     "share/icons/hicolor/256x256/apps/fishtank.png"):
+            self.assertTrue(os.path.exists(os.path.join(prefix, path)), path)
+        with open(os.path.join(prefix, "share/applications/fishtank.desktop")) as entry:
+            text = entry.read()
+        self.assertIn("Exec=fishtank\n", text)
+        self.assertIn("Icon=fishtank\n", text)
+
+        folder = self.play_through_launcher(os.path.join(prefix, "bin", "fishtank"), data_home)
+        for name in ("screenshot_1.png", "Ogre.log", "ogre.cfg"):
+            self.assertTrue(os.path.isfile(os.path.join(folder, name)), name)
+
+        # An upgrade installs over the game; the player's own settings stay theirs.
+        settings = os.path.join(folder, "ogre.cfg")
+        with open(settings, "a") as saved:
+            saved.write("# chosen by the player\n")
+        self.install(prefix)
+        game = self.launch(command=[os.path.join(prefix, "bin", "fishtank")], folder=folder,
+                           env={"XDG_DATA_HOME": data_home, "HOME": self.scratch})
+        game.press_dialog_button((376, 353))  # Cancel: only the launcher's work counts here
+        self.assertCleanExit(game.wait(), game)
+        with open(settings) as saved:
+            self.assertIn("# chosen by the player", saved.read())
+        self.assertTrue(os.path.isfile(os.path.join(folder, "screenshot_1.png")))
+
+    def test_the_debian_package_installs_and_its_launcher_starts_the_game(self):
+        subprocess.run(["cpack", "-G", "DEB", "-B", self.scratch], cwd=BUILD_DIR, check=True,
+                       capture_output=True)
+        package = glob.glob(os.path.join(self.scratch, "fishtank_*.deb"))[0]
+        fields = subprocess.run(["dpkg-deb", "-f", package, "Depends"], check=True,
+                                capture_output=True, text=True).stdout
+        for needed in ("libogre1.12.10", "libois-1.3.0v5", "libsdl2-2.0-0", "fonts-dejavu-core"):
+            self.assertIn(needed, fields)
+        if os.geteuid() == 0:
+            # apt resolves every dependency from Debian's archive without touching the system.
+            subprocess.run(["apt-get", "install", "--simulate", "-qq", package], check=True,
+                           capture_output=True)
+        root = os.path.join(self.scratch, "root")
+        subprocess.run(["dpkg-deb", "-x", package, root], check=True)
+        folder = self.play_through_launcher(os.path.join(root, "usr", "bin", "fishtank"),
+                                            os.path.join(self.scratch, "data"))
+        self.assertTrue(os.path.isfile(os.path.join(folder, "screenshot_1.png")))
+
+
+if __name__ == "__main__":
+    unittest.main()
