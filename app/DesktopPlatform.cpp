@@ -15,6 +15,11 @@ void DesktopPlatform::playSound(const std::string& path)
     sounds.play(soundPathOnDisk(path));
 }
 
+void DesktopPlatform::preloadSound(const std::string& path)
+{
+    sounds.preload(soundPathOnDisk(path));
+}
+
 Platform& desktopPlatform()
 {
     static DesktopPlatform platform;

@@ -9,6 +9,7 @@ class DesktopPlatform : public Platform
 public:
     void sleepMilliseconds(int milliseconds) override;
     void playSound(const std::string& path) override;
+    void preloadSound(const std::string& path) override;
 
 private:
     SoundPlayer sounds;

@@ -15,4 +15,7 @@ public:
     // Starts the WAV file at the game's path (".\resources\x.wav") and returns at once;
     // a sound still playing is cut off. A missing file or audio device means silence.
     virtual void playSound(const std::string& path) = 0;
+
+    // Gets a sound ready before play begins, so its first start costs no frame time.
+    virtual void preloadSound(const std::string& /*path*/) {}
 };

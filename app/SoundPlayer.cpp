@@ -64,6 +64,12 @@ const std::vector<Uint8>& SoundPlayer::samplesOf(const std::string& file)
     return samples;
 }
 
+void SoundPlayer::preload(const std::string& file)
+{
+    if (openDevice())
+        samplesOf(file);
+}
+
 void SoundPlayer::play(const std::string& file)
 {
     if (!openDevice())

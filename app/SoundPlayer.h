@@ -20,6 +20,9 @@ public:
     // Starts the file, cutting off whatever is still playing. Never throws.
     void play(const std::string& file);
 
+    // Opens the audio device and reads the file now instead of at its first play.
+    void preload(const std::string& file);
+
     // True once an audio device is open.
     bool hasDevice() const { return device != 0; }
 

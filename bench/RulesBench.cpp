@@ -11,25 +11,15 @@ namespace
 {
 void frameWithFish(benchmark::State& state)
 {
-    WindowlessEngine engine;
-    TankWorld world(engine.scene);
-    FakeWindow window(1024, 768);
-    FakeKeyboard keyboard;
-    FakeMouse mouse;
-    RecordingPlatform platform;
-    ScriptedDice dice;
-    CameraTrackListener listener(&window, engine.scene->createCamera("PlayerCam"),
-                                 InputDevices{&keyboard, &mouse, nullptr}, platform, dice);
-    listener.player = &world.player;
-    listener.hookNode = world.hookNode;
-    listener.background = &world.background;
-    listener.fishes = &world.fishes;
+    PlayableTank tank;
+    TankWorld& world = tank.world;
+    CameraTrackListener& listener = *tank.listener;
 
     // Fish spread over the lower tank, where they never meet the player, and never leave.
     const int count = int(state.range(0));
     world.player.node->setPosition(10, 380, 1);
     for (int i = 0; i < count; ++i)
-        world.fishes.push_back(makeFish(engine.scene, &world.background, float(20 + (i * 37) % 400),
+        world.fishes.push_back(makeFish(tank.engine.scene, &world.background, float(20 + (i * 37) % 400),
                                         float((i * 53) % 300), 40, i % 2 ? 1 : -1, 0));
     // No spawn and no hook during the measurement: the tank keeps its count.
     listener.timers.hookTimerDrawn = true;

@@ -1,5 +1,6 @@
 #include "game/CameraTrackListener.h"
 
+#include "app/Platform.h"
 #include "game/Collision.h"
 #include "game/Dice.h"
 #include "game/Eating.h"
@@ -16,6 +17,9 @@ using namespace game_tuning;
 CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_)
     : ExampleFrameListener(window_, camera_), dice(systemDice())
 {
+    // Opening the sound device mid-game would stall the frame of the first meal.
+    platform.preloadSound(kGulpSound);
+    platform.preloadSound(kBooSound);
 }
 
 CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_,

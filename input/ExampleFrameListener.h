@@ -83,6 +83,8 @@ private:
     void createInput();
     void finishConstruction();
     bool keyDown(OIS::KeyCode key) const;
+    // A toggle key acts when held and the toggle delay has run out; it then restarts the delay.
+    bool gateOpens(OIS::KeyCode key, float delayAfter);
     void togglePause();
     void applyMovementKeys();
     void applyToggleKeys();

@@ -83,29 +83,25 @@ void ExampleFrameListener::applyMovementKeys()
     }
 }
 
+bool ExampleFrameListener::gateOpens(OIS::KeyCode key, float delayAfter)
+{
+    if (toggleDelay > 0 || !keyDown(key))
+        return false;
+    toggleDelay = delayAfter;
+    return true;
+}
+
 void ExampleFrameListener::applyToggleKeys()
 {
     // Each row looks at the delay as the rows before it left it, so at most one acts.
-    if (toggleDelay <= 0 && keyDown(OIS::KC_F))
-    {
+    if (gateOpens(OIS::KC_F, input_tuning::kToggleDelay))
         toggleStats();
-        toggleDelay = input_tuning::kToggleDelay;
-    }
-    if (toggleDelay <= 0 && keyDown(OIS::KC_T))
-    {
+    if (gateOpens(OIS::KC_T, input_tuning::kToggleDelay))
         nextFiltering();
-        toggleDelay = input_tuning::kToggleDelay;
-    }
-    if (toggleDelay <= 0 && keyDown(OIS::KC_SYSRQ))
-    {
+    if (gateOpens(OIS::KC_SYSRQ, input_tuning::kScreenshotDelay))
         takeScreenshot();
-        toggleDelay = input_tuning::kScreenshotDelay;
-    }
-    if (toggleDelay <= 0 && keyDown(OIS::KC_R))
-    {
+    if (gateOpens(OIS::KC_R, input_tuning::kScreenshotDelay))
         nextPolygonMode();
-        toggleDelay = input_tuning::kScreenshotDelay;
-    }
 }
 
 void ExampleFrameListener::showScoreOverlayToMatch()

@@ -17,8 +17,10 @@ TEST(SoundPath, TheGamesBackslashPathsNameFilesInTheWorkingDirectory)
 TEST(SoundPlayer, PlaysTheGamesSoundsAndStaysSilentForBadFiles)
 {
     SoundPlayer player;
-    player.play(FISHTANK_SOURCE_DIR "/resources/gulp.wav");
+    EXPECT_FALSE(player.hasDevice()); // nothing is opened before it is needed
+    player.preload(FISHTANK_SOURCE_DIR "/resources/gulp.wav");
     EXPECT_TRUE(player.hasDevice());
+    player.play(FISHTANK_SOURCE_DIR "/resources/gulp.wav");
     player.play(FISHTANK_SOURCE_DIR "/resources/boo.wav");
     player.play(FISHTANK_SOURCE_DIR "/resources/gulp.wav"); // cuts off boo, read once
 

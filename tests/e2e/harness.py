@@ -313,6 +313,20 @@ class GameTestCase(unittest.TestCase):
         self.assertEqual(status, 0, game.error_output()[-2000:])
         self.assertEqual(self.display.auto_repeat(), "on")
 
+    def assertErrorBox(self, game, *words):
+        """The error box comes up with the keyboard free, the game waits for it, it names
+        the words, and the game ends cleanly once it is dismissed."""
+        box = self.display.wait_for_window(ERROR_CAPTION, process=game.process)
+        time.sleep(0.5)
+        self.assertIsNone(game.process.poll(), "the box waits for the player")
+        self.assertEqual(self.display.auto_repeat(), "on")
+        self.display.dismiss_error_box(box)
+        self.assertCleanExit(game.wait(), game)
+        output = game.error_output()
+        self.assertIn(ERROR_CAPTION, output)
+        for word in words:
+            self.assertIn(word, output)
+
 
 def banner_shown(image):
     """The banner strip crosses the black side panel at mid-height when it is shown."""

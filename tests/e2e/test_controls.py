@@ -168,11 +168,7 @@ class Endings(GameTestCase):
 
         game = self.launch(prepare=drop_banner_text).start()
         self.display.hold("p", seconds=0.15)  # the pause banner's text is missing
-        box = self.display.wait_for_window("An exception has occured!", process=game.process)
-        self.assertEqual(self.display.auto_repeat(), "on")
-        self.display.dismiss_error_box(box)
-        self.assertCleanExit(game.wait(), game)
-        self.assertIn("GameOverTextArea", game.error_output())
+        self.assertErrorBox(game, "GameOverTextArea")
 
 
 if __name__ == "__main__":

@@ -35,17 +35,6 @@ GARBLED = "\x01\x02 ][ ===\n[General\nPlugin\n==::\n"
 
 
 class BrokenFiles(GameTestCase):
-    def assertErrorBox(self, game, *words):
-        """The error box comes up, says the words, and the game ends cleanly after it."""
-        box = self.display.wait_for_window(ERROR_CAPTION, process=game.process)
-        self.assertEqual(self.display.auto_repeat(), "on")
-        self.display.dismiss_error_box(box)
-        self.assertCleanExit(game.wait(), game)
-        output = game.error_output()
-        self.assertIn(ERROR_CAPTION, output)
-        for word in words:
-            self.assertIn(word, output)
-
     def test_plugin_list_missing_empty_or_garbled(self):
         for text in (None, "", GARBLED):
             with self.subTest(plugins=text):

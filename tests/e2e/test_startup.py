@@ -1,11 +1,10 @@
 """Starting the game, the first frame, and the ways it ends before play begins."""
 import os
 import re
-import time
 import unittest
 
-from harness import (CANCEL_BUTTON, ERROR_CAPTION, ORANGE, WHITE, WINDOW_TITLE, GameTestCase,
-                     banner_shown, score_line_shown, world_to_pixel)
+from harness import (ACCEPT_BUTTON, CANCEL_BUTTON, ERROR_CAPTION, ORANGE, WHITE, WINDOW_TITLE,
+                     GameTestCase, banner_shown, score_line_shown, world_to_pixel)
 
 
 def remove_material(name):
@@ -59,14 +58,8 @@ class StartUp(GameTestCase):
 
     def test_a_missing_material_is_reported_in_the_error_box(self):
         game = self.launch(prepare=remove_material("Examples/Hook"))
-        game.press_dialog_button((446, 353))
-        box = self.display.wait_for_window(ERROR_CAPTION, process=game.process)
-        time.sleep(0.5)
-        self.assertIsNone(game.process.poll(), "the box waits for the player")
-        self.assertEqual(self.display.auto_repeat(), "on")
-        self.display.dismiss_error_box(box)
-        self.assertCleanExit(game.wait(), game)
-        self.assertIn("Examples/Hook", game.error_output())
+        game.press_dialog_button(ACCEPT_BUTTON)
+        self.assertErrorBox(game, "Examples/Hook")
 
 
 if __name__ == "__main__":

@@ -72,40 +72,52 @@ TEST_F(FrameListenerTest, EscapeQuitsBeforeTheMouseAndSteeringRun)
     EXPECT_FALSE(frame(0.1f));
 }
 
+namespace
+{
+// The pieces a bare listener needs, in an engine whose resources may lack an overlay.
+struct ListenerParts
+{
+    explicit ListenerParts(WindowlessEngine::Options options)
+        : engine(options), camera(engine.scene->createCamera("PlayerCam")), world(engine.scene)
+    {
+    }
+    std::unique_ptr<ExampleFrameListener> makeListener()
+    {
+        auto listener = std::make_unique<ExampleFrameListener>(
+            &window, camera, InputDevices{&keyboard, &mouse, nullptr}, platform);
+        listener->player = &world.player;
+        listener->background = &world.background;
+        return listener;
+    }
+
+    WindowlessEngine engine;
+    Ogre::Camera* camera;
+    TankWorld world;
+    FakeWindow window{800, 600};
+    FakeKeyboard keyboard;
+    FakeMouse mouse;
+    RecordingPlatform platform;
+};
+} // namespace
+
 TEST(FrameListenerResources, WithoutTheBannerOverlayTheGameRefusesToStart)
 {
     WindowlessEngine::Options options;
     options.gameOverOverlay = false;
-    WindowlessEngine engine(options);
-    FakeWindow window(800, 600);
-    FakeKeyboard keyboard;
-    FakeMouse mouse;
-    RecordingPlatform platform;
-    Ogre::Camera* camera = engine.scene->createCamera("PlayerCam");
-    EXPECT_THROW(ExampleFrameListener(&window, camera, InputDevices{&keyboard, &mouse, nullptr},
-                                      platform),
-                 Ogre::ItemIdentityException);
+    ListenerParts parts(options);
+    EXPECT_THROW(parts.makeListener(), Ogre::ItemIdentityException);
 }
 
 TEST(FrameListenerResources, WithoutTheScoreOverlayTheToggleStillFlips)
 {
     WindowlessEngine::Options options;
     options.scoreOverlay = false;
-    WindowlessEngine engine(options);
-    FakeWindow window(800, 600);
-    FakeKeyboard keyboard;
-    FakeMouse mouse;
-    RecordingPlatform platform;
-    Ogre::Camera* camera = engine.scene->createCamera("PlayerCam");
-    TankWorld world(engine.scene);
-    ExampleFrameListener listener(&window, camera, InputDevices{&keyboard, &mouse, nullptr},
-                                  platform);
-    listener.player = &world.player;
-    listener.background = &world.background;
-    EXPECT_EQ(listener.scoreOverlay, nullptr);
-    keyboard.press(OIS::KC_F);
+    ListenerParts parts(options);
+    auto listener = parts.makeListener();
+    EXPECT_EQ(listener->scoreOverlay, nullptr);
+    parts.keyboard.press(OIS::KC_F);
     Ogre::FrameEvent event{};
     event.timeSinceLastFrame = 0.1f;
-    EXPECT_TRUE(listener.frameStarted(event));
-    EXPECT_FALSE(listener.statsOn);
+    EXPECT_TRUE(listener->frameStarted(event));
+    EXPECT_FALSE(listener->statsOn);
 }

@@ -145,26 +145,26 @@ Fish makeFish(Ogre::SceneManager* scene, Panel* tank, float x, float y, int widt
     return fish;
 }
 
-GameTest::GameTest() : world(engine.scene)
+PlayableTank::PlayableTank(Dice* otherDice) : world(engine.scene)
 {
     camera = engine.scene->createCamera("PlayerCam");
     InputDevices devices;
     devices.keyboard = &keyboard;
     devices.mouse = &mouse;
-    dice.fallback = 0;
-    listener = std::make_unique<CameraTrackListener>(&window, camera, devices, platform, dice);
+    listener = std::make_unique<CameraTrackListener>(&window, camera, devices, platform,
+                                                     otherDice ? *otherDice : dice);
     listener->player = &world.player;
     listener->hookNode = world.hookNode;
     listener->background = &world.background;
     listener->fishes = &world.fishes;
 }
 
-GameTest::~GameTest()
+PlayableTank::~PlayableTank()
 {
     listener.reset();
 }
 
-bool GameTest::frame(float seconds)
+bool PlayableTank::frame(float seconds)
 {
     Ogre::FrameEvent event{};
     event.timeSinceLastEvent = seconds;
@@ -172,14 +172,14 @@ bool GameTest::frame(float seconds)
     return listener->frameStarted(event);
 }
 
-Fish& GameTest::addFish(float x, float y, int width, int direction, int speed, bool shark)
+Fish& PlayableTank::addFish(float x, float y, int width, int direction, int speed, bool shark)
 {
     world.fishes.push_back(
         makeFish(engine.scene, &world.background, x, y, width, direction, speed, shark));
     return world.fishes.back();
 }
 
-Ogre::Vector3 GameTest::playerPosition() const
+Ogre::Vector3 PlayableTank::playerPosition() const
 {
     return world.player.node->getPosition();
 }

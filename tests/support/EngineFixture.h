@@ -79,12 +79,13 @@ struct TankWorld
 Fish makeFish(Ogre::SceneManager* scene, Panel* tank, float x, float y, int width,
               int direction = -1, int speed = 0, bool shark = false);
 
-// A window-less engine, the tank and the game's listener on fake devices.
-class GameTest : public ::testing::Test
+// A window-less engine, the tank and the game's listener on fake devices. The listener
+// draws from the scripted dice unless it is handed other dice.
+class PlayableTank
 {
-protected:
-    GameTest();
-    ~GameTest() override;
+public:
+    explicit PlayableTank(Dice* otherDice = nullptr);
+    ~PlayableTank();
 
     // Runs one frame of the given length; returns what the listener returned.
     bool frame(float seconds);
@@ -102,4 +103,8 @@ protected:
     ScriptedDice dice;
     TankWorld world;
     std::unique_ptr<CameraTrackListener> listener;
+};
+
+class GameTest : public ::testing::Test, public PlayableTank
+{
 };

@@ -48,3 +48,9 @@ int ScriptedDice::roll()
     draws.pop_front();
     return draw;
 }
+
+int SteadyDice::roll()
+{
+    state = state * 1103515245u + 12345u;
+    return int((state >> 1) & 0x7FFFFFFF);
+}

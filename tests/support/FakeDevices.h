@@ -98,3 +98,15 @@ public:
     int reseeds = 0;
     int rolls = 0;
 };
+
+// A fixed pseudo-random sequence, so a long game plays the same on every run.
+class SteadyDice : public Dice
+{
+public:
+    explicit SteadyDice(unsigned seed = 1) : state(seed) {}
+    void reseedFromClock() override {}
+    int roll() override;
+
+private:
+    unsigned state;
+};
