@@ -38,8 +38,8 @@ public:
     // in view. The clocks are held back so the tank keeps just these.
     void fillTank()
     {
-        const char* kinds[] = {"ZorvFish", "RedFish", "YellowFish", "GreenFish", "PurpleFish",
-                               "SharkFish"};
+        const char* kinds[] = {"ZorvFish",  "RedFish",    "YellowFish",
+                               "GreenFish", "PurpleFish", "SharkFish"};
         const int sizes[] = {28, 40, 60, 80, 100, 160, 200};
         for (int i = 0; i < 20; ++i)
         {

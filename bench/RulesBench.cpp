@@ -19,8 +19,9 @@ void frameWithFish(benchmark::State& state)
     const int count = int(state.range(0));
     world.player.node->setPosition(10, 380, 1);
     for (int i = 0; i < count; ++i)
-        world.fishes.push_back(makeFish(tank.engine.scene, &world.background, float(20 + (i * 37) % 400),
-                                        float((i * 53) % 300), 40, i % 2 ? 1 : -1, 0));
+        world.fishes.push_back(makeFish(tank.engine.scene, &world.background,
+                                        float(20 + (i * 37) % 400), float((i * 53) % 300), 40,
+                                        i % 2 ? 1 : -1, 0));
     // No spawn and no hook during the measurement: the tank keeps its count.
     listener.timers.hookTimerDrawn = true;
     listener.timers.hookTimer = 1e9f;

@@ -16,8 +16,8 @@ Panel makePanel(Ogre::SceneManager* sceneManager, const char* setName, const cha
                 int width, int height, int origin)
 {
     Panel panel;
-    panel.node = sceneManager->getRootSceneNode()->createChildSceneNode(
-        Ogre::Vector3::ZERO, Ogre::Quaternion::IDENTITY);
+    panel.node = sceneManager->getRootSceneNode()->createChildSceneNode(Ogre::Vector3::ZERO,
+                                                                        Ogre::Quaternion::IDENTITY);
     panel.set = sceneManager->createBillboardSet(setName, kBillboardPool);
     panel.set->setBillboardOrigin(static_cast<Ogre::BillboardOrigin>(origin));
     panel.set->setMaterialName(material);
@@ -50,8 +50,8 @@ void CameraTrackApplication::buildScene()
     lightNode->attachObject(light);
 
     // The hook waits out of view until the rules drop it in.
-    const Panel hook = makePanel(sceneManager, "hookSet", "Examples/Hook", kHookWidth,
-                                 kHookHeight, Ogre::BBO_BOTTOM_LEFT);
+    const Panel hook = makePanel(sceneManager, "hookSet", "Examples/Hook", kHookWidth, kHookHeight,
+                                 Ogre::BBO_BOTTOM_LEFT);
     hookNode = hook.node;
     hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
 
@@ -66,8 +66,7 @@ void CameraTrackApplication::buildScene()
     leftSide.node->setPosition(corner.x + 1, corner.y, kSidePanelDepth);
     rightSide = makePanel(sceneManager, "rightSideSet", "Examples/BlackBackground", kTankWidth,
                           kTankHeight, Ogre::BBO_BOTTOM_LEFT);
-    rightSide.node->setPosition(corner.x + float(background.width) - 1, corner.y,
-                                kSidePanelDepth);
+    rightSide.node->setPosition(corner.x + float(background.width) - 1, corner.y, kSidePanelDepth);
 
     createFishVisuals(player, 0, 0, sceneManager, &background, "Examples/ZorvFish",
                       "Examples/ZorvFishRight", kPlayerStartX, kPlayerStartY, kPlayerStartWidth,

@@ -21,6 +21,5 @@ bool hookReaches(const Ogre::Vector3& hookCorner, const Fish& fish)
 {
     const float reachX = fish.width * 0.5f + game_tuning::kHookReach;
     const float reachY = fish.height * 0.5f + game_tuning::kHookReach;
-    return withinReach(centreX(fish) - hookCorner.x, centreY(fish) - hookCorner.y, reachX,
-                       reachY);
+    return withinReach(centreX(fish) - hookCorner.x, centreY(fish) - hookCorner.y, reachX, reachY);
 }

@@ -28,13 +28,15 @@ void growAndKeepInside(Fish& player)
     // Growing keeps the bottom-left corner, so only the right and top edges can pass.
     const Ogre::Vector3& tank = player.tank->node->getPosition();
     Ogre::Vector3 position = player.node->getPosition();
-    const int right = overshoot(float(position.x + player.width), tank.x + float(player.tank->width));
+    const int right =
+        overshoot(float(position.x + player.width), tank.x + float(player.tank->width));
     if (right > 0)
     {
         position.x -= float(right + kPushBackMargin);
         player.node->setPosition(position);
     }
-    const int top = overshoot(float(position.y + player.height), tank.y + float(player.tank->height));
+    const int top =
+        overshoot(float(position.y + player.height), tank.y + float(player.tank->height));
     if (top > 0)
     {
         position.y -= float(top + kPushBackMargin);

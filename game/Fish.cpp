@@ -65,15 +65,15 @@ void createFishVisuals(Fish& fish, int direction, int speed, Ogre::SceneManager*
     fish.leftNode = newChild(fish.node);
     fish.width = float(width);
     fish.height = float(height);
-    fish.leftSet = newPicture(sceneManager, leftMaterial, fish.width, fish.height,
-                              fish.leftBillboard);
+    fish.leftSet =
+        newPicture(sceneManager, leftMaterial, fish.width, fish.height, fish.leftBillboard);
     fish.leftNode->attachObject(fish.leftSet);
     fish.leftNode->setPosition(0, 0, kHiddenDepth);
     fish.node->setPosition(float(x), float(y), kFishNodeDepth);
 
     fish.rightNode = newChild(fish.node);
-    fish.rightSet = newPicture(sceneManager, rightMaterial, fish.width, fish.height,
-                               fish.rightBillboard);
+    fish.rightSet =
+        newPicture(sceneManager, rightMaterial, fish.width, fish.height, fish.rightBillboard);
     fish.rightNode->attachObject(fish.rightSet);
     fish.rightNode->setPosition(0, 0, kShownDepth);
 

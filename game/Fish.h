@@ -26,8 +26,8 @@ struct Fish
     int score = 0;
     float width = 0;
     float height = 0;
-    int speed = 0;      // world units per second along x
-    int direction = 0;  // -1 left, +1 right, 0 the player at the start (faces left)
+    int speed = 0;     // world units per second along x
+    int direction = 0; // -1 left, +1 right, 0 the player at the start (faces left)
     int eatenCount = 0;
 };
 

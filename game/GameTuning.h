@@ -22,7 +22,7 @@ constexpr float kGoneX = -1000, kGoneY = -1000, kGoneZ = 1000;
 // Timers.
 constexpr float kFirstSpawnDelay = 3.0f;
 constexpr float kSpawnInterval = 1.0f;
-constexpr int kHookDelayMin = 5;      // hook timer restarts at 5..19 whole seconds
+constexpr int kHookDelayMin = 5; // hook timer restarts at 5..19 whole seconds
 constexpr int kHookDelaySpread = 15;
 
 // Where a dropped hook's corner lands: x 40..339, y 200..349.

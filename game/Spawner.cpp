@@ -10,8 +10,8 @@
 
 namespace
 {
-const char* const kKindNames[] = {"ZorvFish",   "RedFish",    "YellowFish",
-                                  "GreenFish",  "PurpleFish", "SharkFish"};
+const char* const kKindNames[] = {"ZorvFish",  "RedFish",    "YellowFish",
+                                  "GreenFish", "PurpleFish", "SharkFish"};
 constexpr int kKindCount = 6;
 constexpr int kSharkKind = 5;
 const int kFishSizes[] = {28, 40, 60, 80, 100, 160, 200};
@@ -57,8 +57,7 @@ SpawnPlan planSpawn(Dice& dice, const Ogre::Vector3& tankCorner, int tankWidth, 
 
 void spawnRandomFish(Fish& fish, Ogre::SceneManager* sceneManager, Panel* tank, Dice& dice)
 {
-    const SpawnPlan plan =
-        planSpawn(dice, tank->node->getPosition(), tank->width, tank->height);
+    const SpawnPlan plan = planSpawn(dice, tank->node->getPosition(), tank->width, tank->height);
     if (plan.isShark)
         fish.isShark = true;
     createFishVisuals(fish, plan.direction, plan.speed, sceneManager, tank, plan.leftMaterial,

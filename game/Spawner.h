@@ -12,12 +12,12 @@ struct Panel;
 // Everything the five draws decide about a new fish, before any engine object exists.
 struct SpawnPlan
 {
-    int kind = 0;          // index into the six kinds; 5 is the shark
+    int kind = 0; // index into the six kinds; 5 is the shark
     bool isShark = false;
     int speed = 0;
-    int direction = 0;     // +1 enters from the left, -1 from the right
-    int size = 0;          // width
-    int height = 0;        // size / 4
+    int direction = 0; // +1 enters from the left, -1 from the right
+    int size = 0;      // width
+    int height = 0;    // size / 4
     int x = 0;
     int y = 0;
     std::string leftMaterial;

@@ -65,7 +65,8 @@ void ExampleFrameListener::createInput()
     parameters.insert(std::make_pair(std::string("WINDOW"), std::to_string(windowHandle)));
 
     inputManager = OIS::InputManager::createInputSystem(parameters);
-    keyboard = static_cast<OIS::Keyboard*>(inputManager->createInputObject(OIS::OISKeyboard, false));
+    keyboard =
+        static_cast<OIS::Keyboard*>(inputManager->createInputObject(OIS::OISKeyboard, false));
     mouse = static_cast<OIS::Mouse*>(inputManager->createInputObject(OIS::OISMouse, false));
     try
     {

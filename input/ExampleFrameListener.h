@@ -2,10 +2,10 @@
 
 #include "input/InputDevices.h"
 
+#include <Bites/OgreWindowEventUtilities.h>
 #include <OISKeyboard.h>
 #include <OgreFrameListener.h>
 #include <OgreVector.h>
-#include <Bites/OgreWindowEventUtilities.h>
 
 #include <vector>
 

@@ -43,8 +43,9 @@ void ExampleFrameListener::togglePause()
     }
     else
     {
-        Ogre::OverlayManager::getSingleton().getOverlayElement("GameOverTextArea", false)->setCaption(
-            "PAUSE");
+        Ogre::OverlayManager::getSingleton()
+            .getOverlayElement("GameOverTextArea", false)
+            ->setCaption("PAUSE");
         gameOverOverlay->show();
         paused = true;
     }

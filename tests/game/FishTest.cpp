@@ -51,8 +51,8 @@ TEST_F(FishTest, PlayerStartsFacingLeftAtItsPlaceWithTwoNumberedPictures)
 
     Fish next;
     resetFish(next);
-    createFishVisuals(next, 1, 50, engine.scene, &tank, "Examples/RedFish",
-                      "Examples/RedFishRight", 0, 0, 28, 7);
+    createFishVisuals(next, 1, 50, engine.scene, &tank, "Examples/RedFish", "Examples/RedFishRight",
+                      0, 0, 28, 7);
     EXPECT_EQ(next.leftSet->getName(), "Fish" + std::to_string(first + 2));
     EXPECT_EQ(next.rightSet->getName(), "Fish" + std::to_string(first + 3));
     EXPECT_FLOAT_EQ(depthOf(next.leftNode), -100);
@@ -121,8 +121,8 @@ TEST_F(FishTest, DestroyingAFishReleasesEverythingItMade)
     const size_t nodes = engine.sceneNodeCount();
     const size_t sets = engine.billboardSetCount();
     Fish fish;
-    createFishVisuals(fish, 1, 10, engine.scene, &tank, "Examples/RedFish",
-                      "Examples/RedFishRight", 0, 0, 28, 7);
+    createFishVisuals(fish, 1, 10, engine.scene, &tank, "Examples/RedFish", "Examples/RedFishRight",
+                      0, 0, 28, 7);
     EXPECT_EQ(engine.sceneNodeCount(), nodes + 3);
     EXPECT_EQ(engine.billboardSetCount(), sets + 2);
     const std::string leftName = fish.leftSet->getName();

@@ -50,8 +50,8 @@ void expectPanel(const Panel& panel, const char* setName, const char* material,
 
 TEST_F(TankSceneTest, TheBackdropIsTheTankAndThePanelsFlankIt)
 {
-    expectPanel(tank.background, "backgroundSet", "Examples/OceanBackground",
-                Ogre::BBO_BOTTOM_LEFT, Ogre::Vector3(0, 0, 0));
+    expectPanel(tank.background, "backgroundSet", "Examples/OceanBackground", Ogre::BBO_BOTTOM_LEFT,
+                Ogre::Vector3(0, 0, 0));
     EXPECT_EQ(tank.background.width, 500);
     EXPECT_EQ(tank.background.height, 400);
     expectPanel(tank.leftSide, "leftSideSet", "Examples/BlackBackground", Ogre::BBO_BOTTOM_RIGHT,

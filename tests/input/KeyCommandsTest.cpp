@@ -163,13 +163,15 @@ TEST_F(KeyCommandsTest, AScreenshotThatCannotBeSavedDoesNotEndTheGame)
     EXPECT_EQ(window.copies, 1);
     EXPECT_FLOAT_EQ(listener->toggleDelay, 0.5f);
     const auto& lines = engine.logCatcher.lines;
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
-        return line.rfind("Screenshot screenshot_1.png was not saved", 0) == 0;
-    }));
+    EXPECT_TRUE(
+        std::any_of(lines.begin(), lines.end(),
+                    [](const std::string& line)
+                    { return line.rfind("Screenshot screenshot_1.png was not saved", 0) == 0; }));
 
     EXPECT_TRUE(tap({OIS::KC_SYSRQ}, 0.5f));
     EXPECT_EQ(listener->screenshotCount, 2u);
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [](const std::string& line) {
-        return line.rfind("Screenshot screenshot_2.png was not saved", 0) == 0;
-    }));
+    EXPECT_TRUE(
+        std::any_of(lines.begin(), lines.end(),
+                    [](const std::string& line)
+                    { return line.rfind("Screenshot screenshot_2.png was not saved", 0) == 0; }));
 }

@@ -33,21 +33,29 @@ public:
     }
 
 protected:
-    Ogre::Resource* createImpl(const Ogre::String&, Ogre::ResourceHandle, const Ogre::String&,
-                               bool, Ogre::ManualResourceLoader*,
-                               const Ogre::NameValuePairList*) override
+    Ogre::Resource* createImpl(const Ogre::String&, Ogre::ResourceHandle, const Ogre::String&, bool,
+                               Ogre::ManualResourceLoader*, const Ogre::NameValuePairList*) override
     {
         OGRE_EXCEPT(Ogre::Exception::ERR_NOT_IMPLEMENTED, "no textures without a window",
                     "NullTextureManager");
     }
 };
 
-const char* const kMaterials[] = {
-    "Examples/Hook",           "Examples/OceanBackground", "Examples/BlackBackground",
-    "Examples/ZorvFish",       "Examples/ZorvFishRight",   "Examples/RedFish",
-    "Examples/RedFishRight",   "Examples/YellowFish",      "Examples/YellowFishRight",
-    "Examples/GreenFish",      "Examples/GreenFishRight",  "Examples/PurpleFish",
-    "Examples/PurpleFishRight", "Examples/SharkFish",      "Examples/SharkFishRight"};
+const char* const kMaterials[] = {"Examples/Hook",
+                                  "Examples/OceanBackground",
+                                  "Examples/BlackBackground",
+                                  "Examples/ZorvFish",
+                                  "Examples/ZorvFishRight",
+                                  "Examples/RedFish",
+                                  "Examples/RedFishRight",
+                                  "Examples/YellowFish",
+                                  "Examples/YellowFishRight",
+                                  "Examples/GreenFish",
+                                  "Examples/GreenFishRight",
+                                  "Examples/PurpleFish",
+                                  "Examples/PurpleFishRight",
+                                  "Examples/SharkFish",
+                                  "Examples/SharkFishRight"};
 
 void makeOverlay(const std::string& name, const std::string& textArea)
 {
@@ -110,7 +118,6 @@ bool WindowlessEngine::overlayVisible(const std::string& overlay) const
 {
     return Ogre::OverlayManager::getSingleton().getByName(overlay)->isVisible();
 }
-
 
 size_t WindowlessEngine::sceneNodeCount() const
 {
