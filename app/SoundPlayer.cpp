@@ -40,15 +40,15 @@ const std::vector<Uint8>& SoundPlayer::samplesOf(const std::string& file)
         return found->second;
 
     std::vector<Uint8>& samples = clips[file];
-    SDL_AudioSpec spec{};
+    SDL_AudioSpec fileFormat{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
-    if (SDL_LoadWAV(file.c_str(), &spec, &buffer, &length) == nullptr)
+    if (SDL_LoadWAV(file.c_str(), &fileFormat, &buffer, &length) == nullptr)
         return samples; // not there or not a WAV: this sound stays silent
 
     SDL_AudioCVT cvt;
-    if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, deviceSpec.format,
-                          deviceSpec.channels, deviceSpec.freq) >= 0)
+    if (SDL_BuildAudioCVT(&cvt, fileFormat.format, fileFormat.channels, fileFormat.freq,
+                          deviceSpec.format, deviceSpec.channels, deviceSpec.freq) >= 0)
     {
         std::vector<Uint8> work(static_cast<size_t>(length) * static_cast<size_t>(cvt.len_mult));
         SDL_memcpy(work.data(), buffer, length);
