@@ -46,6 +46,7 @@ void ExampleApplication::run()
     loopListener = std::make_unique<RenderLoopListener>();
     root->addFrameListener(loopListener.get());
     root->startRendering();
+    removeQuitSignals();
     tearDownScene();
 }
 

@@ -20,6 +20,12 @@ void installQuitSignals()
     std::signal(SIGTERM, requestQuit);
 }
 
+void removeQuitSignals()
+{
+    std::signal(SIGINT, SIG_DFL);
+    std::signal(SIGTERM, SIG_DFL);
+}
+
 bool quitSignalled()
 {
     return quitRequested != 0;

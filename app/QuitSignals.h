@@ -6,6 +6,9 @@
 // frame and everything, the keyboard grab first, is given back in order.
 void installQuitSignals();
 
+// Gives SIGINT and SIGTERM their usual effect again once there is no render loop to end.
+void removeQuitSignals();
+
 // True once SIGINT or SIGTERM has arrived.
 bool quitSignalled();
 
