@@ -13,13 +13,13 @@ constexpr unsigned kBillboardPool = 20;
 } // namespace
 
 Panel makePanel(Ogre::SceneManager* sceneManager, const char* setName, const char* material,
-                int width, int height, int origin)
+                int width, int height, Ogre::BillboardOrigin origin)
 {
     Panel panel;
     panel.node = sceneManager->getRootSceneNode()->createChildSceneNode(Ogre::Vector3::ZERO,
                                                                         Ogre::Quaternion::IDENTITY);
     panel.set = sceneManager->createBillboardSet(setName, kBillboardPool);
-    panel.set->setBillboardOrigin(static_cast<Ogre::BillboardOrigin>(origin));
+    panel.set->setBillboardOrigin(origin);
     panel.set->setMaterialName(material);
     panel.width = width;
     panel.height = height;

@@ -4,6 +4,8 @@
 #include "game/Fish.h"
 #include "game/Panel.h"
 
+#include <OgreBillboardSet.h>
+
 #include <vector>
 
 // The fish-tank game: holds the player's fish, the tank's panels, the hook and every
@@ -29,4 +31,4 @@ protected:
 // Makes one flat rectangle of the tank: a node under the scene root carrying a billboard
 // set with a single white billboard of the given size, origin and material.
 Panel makePanel(Ogre::SceneManager* sceneManager, const char* setName, const char* material,
-                int width, int height, int origin);
+                int width, int height, Ogre::BillboardOrigin origin);
