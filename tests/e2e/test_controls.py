@@ -10,8 +10,9 @@ from harness import (CLOSE_WINDOW, ORANGE, WINDOW_TITLE, GameTestCase, banner_sh
 
 
 def player_centre(shot):
-    """Where the player's orange fish is; looked for before any other fish arrives (3 s)."""
-    return shot.centroid(60, 40, 900, 680, ORANGE)
+    """Where the player's orange fish is: looked for in the middle of the tank, which no
+    other fish reaches in the first four seconds."""
+    return shot.centroid(230, 20, 500, 400, ORANGE)
 
 
 class Steering(GameTestCase):
