@@ -1,5 +1,5 @@
 // The real game in a window, with the settings saved in ogre.cfg instead of the dialog:
-// time from the start of main to the first rendered frame, frames per second with a
+// time from the start of the process to the first rendered frame, frames per second with a
 // typical tank (the player, 20 fish, the hook in view), the share of a frame that the
 // game's own frame work takes, and the time to shut down. Run it in the run directory.
 #include "game/CameraTrackApplication.h"
@@ -9,8 +9,14 @@
 #include <Bites/OgreWindowEventUtilities.h>
 #include <Ogre.h>
 
+#include <unistd.h>
+
 #include <chrono>
+#include <fstream>
 #include <iostream>
+#include <iterator>
+#include <sstream>
+#include <string>
 
 namespace
 {
@@ -19,6 +25,22 @@ using Clock = std::chrono::steady_clock;
 double millisecondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
+}
+
+// How long this process has been running, from the kernel's own record of its start
+// (to the clock tick, 10 ms here).
+double millisecondsSinceProcessStart()
+{
+    std::ifstream stat("/proc/self/stat");
+    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
+    std::istringstream fields(text.substr(text.rfind(')') + 2));
+    std::string field;
+    for (int i = 3; i <= 22; ++i) // field 22 is the start time, in ticks since boot
+        fields >> field;
+    const double startedSeconds = std::stod(field) / double(sysconf(_SC_CLK_TCK));
+    double uptimeSeconds = 0;
+    std::ifstream("/proc/uptime") >> uptimeSeconds;
+    return (uptimeSeconds - startedSeconds) * 1000.0;
 }
 
 class BenchGame : public CameraTrackApplication
@@ -66,12 +88,11 @@ public:
 
 int main()
 {
-    const Clock::time_point start = Clock::now();
     auto game = std::make_unique<BenchGame>();
     game->setUp();
     game->engine().getRenderSystem()->_initRenderTargets();
     game->engine().renderOneFrame();
-    const double startup = millisecondsSince(start);
+    const double startup = millisecondsSinceProcessStart();
 
     game->fillTank();
     const int frames = 600;

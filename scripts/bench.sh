@@ -8,12 +8,21 @@ install_missing $FISHTANK_PACKAGES $FISHTANK_TEST_PACKAGES libbenchmark-dev
 build_game -DFISHTANK_TESTS=ON -DFISHTANK_BENCH=ON
 cd "$FISHTANK_BUILD"
 
+results=$(mktemp)
+rules=$(mktemp)
 echo "== Game rules of one frame, window-less (Google Benchmark)"
-./bench/rules_bench --benchmark_min_time=0.2
-
+./bench/rules_bench --benchmark_min_time=0.2 --benchmark_out="$rules" --benchmark_out_format=csv
+# Microseconds a frame for each fish count, and the cost of one more fish.
+awk -F, '/^"frameWithFish\/[0-9]+"/ {
+        split($1, name, "/"); fish = name[2] + 0
+        printf "rules_us_per_frame_%d_fish %.3f\n", fish, $4
+        time[fish] = $4
+    }
+    END { printf "rules_us_per_fish %.4f\n", (time[1000] - time[0]) / 1000 }' "$rules" >>"$results"
+rm -f "$rules"
 echo
 echo "== Memory over an hour of simulated play, window-less"
-./bench/memory_bench
+./bench/memory_bench | tee -a "$results"
 
 echo
 echo "== The real game in a 1024x768 window under Xvfb (software OpenGL, no vsync)"
@@ -23,4 +32,14 @@ Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$fifo" 2>/dev
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -f "$fifo"' EXIT
 read -r number <"$fifo"
-(cd run && DISPLAY=":$number" SDL_AUDIODRIVER=dummy ./render_bench 2>/dev/null) | grep -E '^[a-z_]+ [0-9.]+$'
+(cd run && DISPLAY=":$number" SDL_AUDIODRIVER=dummy ./render_bench 2>/dev/null) |
+    grep -E '^[a-z_]+ [0-9.]+$' | tee -a "$results"
+
+echo
+echo "== Summary"
+printf '| %-32s | %12s |\n' measure value
+printf '|%s|%s|\n' "----------------------------------" "--------------"
+while read -r name value; do
+    printf '| %-32s | %12s |\n' "$name" "$value"
+done <"$results"
+rm -f "$results"
