@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/GameTuning.h"
 #include "input/ExampleFrameListener.h"
 
 class Dice;
@@ -7,8 +8,8 @@ class Dice;
 // The clocks of the game rules; they run only while the game is not paused.
 struct GameTimers
 {
-    float spawnTimer = 3.0f; // until the next fish
-    float hookTimer = 0.0f;  // until the hook next drops in or is pulled out
+    float spawnTimer = game_tuning::kFirstSpawnDelay; // until the next fish
+    float hookTimer = 0.0f; // until the hook next drops in or is pulled out
     bool hookTimerDrawn = false;
     bool hookShown = false;
 };

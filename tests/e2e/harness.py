@@ -254,9 +254,6 @@ class Image:
             count += 1
         return tuple(value / max(count, 1) for value in total)
 
-    def pixel(self, x, y):
-        return self.mean_colour(x, y, 1, 1)
-
     def count(self, x, y, width, height, condition):
         """How many pixels of the rectangle meet condition(r, g, b), each 0..255."""
         return sum(1 for _, _, r, g, b in self._pixels(x, y, width, height) if condition(r, g, b))

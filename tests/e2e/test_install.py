@@ -8,7 +8,7 @@ import tempfile
 import time
 import unittest
 
-from harness import GameTestCase
+from harness import CANCEL_BUTTON, GameTestCase
 
 BUILD_DIR = os.environ.get("FISHTANK_BUILD_DIR", "")
 
@@ -60,7 +60,7 @@ class Installed(GameTestCase):
         self.install(prefix)
         game = self.launch(command=[os.path.join(prefix, "bin", "fishtank")], folder=folder,
                            env={"XDG_DATA_HOME": data_home, "HOME": self.scratch})
-        game.press_dialog_button((376, 353))  # Cancel: only the launcher's work counts here
+        game.press_dialog_button(CANCEL_BUTTON)  # only the launcher's work counts here
         self.assertCleanExit(game.wait(), game)
         with open(settings) as saved:
             self.assertIn("# chosen by the player", saved.read())
