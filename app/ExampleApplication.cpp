@@ -1,8 +1,9 @@
 #include "app/ExampleApplication.h"
 
-#include "app/DesktopCheck.h"
-#include "app/QuitSignals.h"
+#include "app/RenderLoopListener.h"
 #include "input/ExampleFrameListener.h"
+#include "platform/DesktopCheck.h"
+#include "platform/QuitSignals.h"
 
 #include <Bites/OgreBitesConfigDialog.h>
 #include <Bites/OgreWindowEventUtilities.h>
@@ -23,7 +24,7 @@ constexpr Ogre::Real kNearClip = 5;
 constexpr int kDefaultMipmaps = 5;
 } // namespace
 
-ExampleApplication::ExampleApplication() = default;
+ExampleApplication::ExampleApplication(Platform& platform_) : platform(platform_) {}
 
 ExampleApplication::~ExampleApplication()
 {
@@ -119,18 +120,25 @@ void ExampleApplication::makeSceneManager()
     sceneManager->addRenderQueueListener(overlaySystem.get());
 }
 
+Ogre::Camera* createPlayerCamera(Ogre::SceneManager* sceneManager)
+{
+    Ogre::Camera* camera = sceneManager->createCamera(kCameraName);
+    Ogre::SceneNode* node = sceneManager->getRootSceneNode()->createChildSceneNode(kCameraOffset);
+    node->lookAt(kCameraTarget, Ogre::Node::TS_WORLD);
+    node->attachObject(camera);
+    camera->setNearClipDistance(kNearClip);
+    return camera;
+}
+
 void ExampleApplication::makeCamera()
 {
-    camera = sceneManager->createCamera(kCameraName);
-    cameraNode = sceneManager->getRootSceneNode()->createChildSceneNode(kCameraOffset);
-    cameraNode->lookAt(kCameraTarget, Ogre::Node::TS_WORLD);
-    cameraNode->attachObject(camera);
-    camera->setNearClipDistance(kNearClip);
+    camera = createPlayerCamera(sceneManager);
 }
 
 void ExampleApplication::makeFrameListener()
 {
-    frameListener = std::make_unique<ExampleFrameListener>(window, camera);
+    frameListener = std::make_unique<ExampleFrameListener>(
+        window, camera, std::make_unique<OisInputSystem>(window), platform);
     root->addFrameListener(frameListener.get());
 }
 

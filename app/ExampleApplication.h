@@ -10,6 +10,7 @@ namespace Ogre
 class OverlaySystem;
 }
 class ExampleFrameListener;
+class Platform;
 class RenderLoopListener;
 
 // The application shell: starts the engine from the files in the working directory,
@@ -19,7 +20,9 @@ class RenderLoopListener;
 class ExampleApplication
 {
 public:
-    ExampleApplication();
+    // The platform sleeps, plays sounds and shows errors for the game; it outlives the
+    // application.
+    explicit ExampleApplication(Platform& platform);
     ExampleApplication(const ExampleApplication&) = delete;
     ExampleApplication& operator=(const ExampleApplication&) = delete;
     virtual ~ExampleApplication();
@@ -47,12 +50,11 @@ public:
 protected:
     std::unique_ptr<Ogre::Root> root;
     Ogre::Camera* camera = nullptr;
-    // Carries the camera; the scene build places it over the tank.
-    Ogre::SceneNode* cameraNode = nullptr;
     Ogre::SceneManager* sceneManager = nullptr;
     std::unique_ptr<ExampleFrameListener> frameListener;
     Ogre::RenderWindow* window = nullptr;
     std::string resourcePath;
+    Platform& platform;
 
 private:
     // Loads ogre.cfg for the dialog; a file the render system rejects is set aside.
@@ -61,3 +63,7 @@ private:
     std::unique_ptr<Ogre::OverlaySystem> overlaySystem;
     std::unique_ptr<RenderLoopListener> loopListener;
 };
+
+// Makes the camera "PlayerCam" on its own node at (0, 0, 500), looking at (0, 0, -300),
+// near clip 5. The scene build later hangs that node over the tank.
+Ogre::Camera* createPlayerCamera(Ogre::SceneManager* sceneManager);

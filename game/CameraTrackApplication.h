@@ -1,34 +1,22 @@
 #pragma once
 
 #include "app/ExampleApplication.h"
-#include "game/Fish.h"
-#include "game/Panel.h"
+#include "game/TankScene.h"
 
-#include <OgreBillboardSet.h>
+class Dice;
 
-#include <vector>
-
-// The fish-tank game: holds the player's fish, the tank's panels, the hook and every
-// other fish, builds the tank once, and wires the game's frame listener to them.
-class CameraTrackApplication : public ExampleApplication
+// The fish-tank game: holds the tank's records (the player's fish, the panels, the hook and
+// every other fish), builds the tank once, and wires the game's frame listener to them.
+// The records go before the shell's part, which deletes the listener and then the engine.
+class CameraTrackApplication : public ExampleApplication, protected TankRecords
 {
 public:
-    CameraTrackApplication();
-    ~CameraTrackApplication() override;
+    // The dice decide every new fish and the hook's comings and goings; they outlive the game.
+    CameraTrackApplication(Platform& platform, Dice& dice);
 
     void makeFrameListener() override;
     void buildScene() override;
 
 protected:
-    Fish player;
-    Panel background;
-    std::vector<Fish> fishes;
-    Panel leftSide;
-    Panel rightSide;
-    Ogre::SceneNode* hookNode = nullptr;
+    Dice& dice;
 };
-
-// Makes one flat rectangle of the tank: a node under the scene root carrying a billboard
-// set with a single white billboard of the given size, origin and material.
-Panel makePanel(Ogre::SceneManager* sceneManager, const char* setName, const char* material,
-                int width, int height, Ogre::BillboardOrigin origin);

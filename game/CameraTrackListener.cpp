@@ -1,32 +1,28 @@
 #include "game/CameraTrackListener.h"
 
-#include "app/Platform.h"
 #include "game/Collision.h"
-#include "game/Dice.h"
 #include "game/Eating.h"
-#include "game/Fish.h"
-#include "game/GameTuning.h"
-#include "game/Panel.h"
 #include "game/ScoreDisplay.h"
 #include "game/Spawner.h"
+#include "platform/Dice.h"
+#include "platform/Platform.h"
+#include "rules/Collision.h"
+#include "rules/TankBounds.h"
+#include "scene/FishVisuals.h"
+#include "scene/PanelVisuals.h"
 
 #include <OgreSceneNode.h>
 
 using namespace game_tuning;
 
-CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_)
-    : ExampleFrameListener(window_, camera_), dice(systemDice())
+CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_,
+                                         std::unique_ptr<InputSystem> input, Platform& platform_,
+                                         Dice& dice_)
+    : ExampleFrameListener(window_, camera_, std::move(input), platform_), dice(dice_)
 {
     // Opening the sound device mid-game would stall the frame of the first meal.
     platform.preloadSound(kGulpSound);
     platform.preloadSound(kBooSound);
-}
-
-CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_,
-                                         const InputDevices& devices, Platform& platform_,
-                                         Dice& dice_)
-    : ExampleFrameListener(window_, camera_, devices, platform_), dice(dice_)
-{
 }
 
 bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
@@ -54,9 +50,10 @@ bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
     return true;
 }
 
-bool CameraTrackListener::touchesHook(const Fish& fish) const
+bool CameraTrackListener::touchesHook(Fish fish) const
 {
-    return hookReaches(hookNode->getPosition(), fish);
+    const Ogre::Vector3& hook = hookNode->getPosition();
+    return hookReaches(Point{hook.x, hook.y}, fishRect(fish));
 }
 
 void CameraTrackListener::advanceTimers(float dt)
@@ -107,13 +104,13 @@ void CameraTrackListener::eatOrDie()
             // The next fish moves into place i and is tested against the fed player.
             eatFish(*player, others[i]);
             others.erase(others.begin() + long(i));
-            updateScoreCaption(*this);
-            playGulp(*this);
+            updateScoreCaption(*player);
+            platform.playSound(kGulpSound);
         }
         else
         {
             loseGame();
-            showGameOver(*this);
+            showGameOver(gameOverOverlay, platform);
             ++i;
         }
     }
@@ -124,9 +121,9 @@ void CameraTrackListener::checkHook()
     if (!touchesHook(*player))
         return;
     loseGame();
-    showGameOverBanner(*this);
+    showGameOverBanner(gameOverOverlay);
     hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
-    playBoo(*this);
+    platform.playSound(kBooSound);
 }
 
 void CameraTrackListener::loseGame()
@@ -138,14 +135,13 @@ void CameraTrackListener::loseGame()
 void CameraTrackListener::swimAndLeave(float dt)
 {
     std::vector<Fish>& others = *fishes;
-    const float left = background->node->getPosition().x;
-    const float right = left + float(background->width);
+    const Rect tank = panelRect(*background);
     size_t i = 0;
     while (i < others.size())
     {
         const Fish& fish = others[i];
         const Ogre::Vector3 next = fish.node->getPosition() + fishVelocity(fish) * dt;
-        if (next.x <= right && next.x + fish.width >= left)
+        if (!hasLeftTank(Rect{next.x, next.y, fish.width, fish.height}, tank))
         {
             fish.node->setPosition(next);
             ++i;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game/GameTuning.h"
 #include "input/ExampleFrameListener.h"
+#include "rules/GameTuning.h"
 
 class Dice;
 
@@ -19,16 +19,17 @@ struct GameTimers
 class CameraTrackListener : public ExampleFrameListener
 {
 public:
-    CameraTrackListener(Ogre::RenderWindow* window, Ogre::Camera* camera);
+    // Draws every chance of the game from the dice, which outlive the listener.
     CameraTrackListener(Ogre::RenderWindow* window, Ogre::Camera* camera,
-                        const InputDevices& devices, Platform& platform, Dice& dice);
+                        std::unique_ptr<InputSystem> input, Platform& platform, Dice& dice);
 
     bool frameStarted(const Ogre::FrameEvent& evt) override;
 
     // True when the hook has reached the fish.
-    bool touchesHook(const Fish& fish) const;
+    bool touchesHook(Fish fish) const;
 
-    GameTimers timers;
+    // Written only by the rules of each frame; tests and benchmarks read them.
+    const GameTimers& clocks() const { return timers; }
 
 private:
     void advanceTimers(float dt);
@@ -39,5 +40,6 @@ private:
     void swimAndLeave(float dt);
     void loseGame();
 
+    GameTimers timers;
     Dice& dice;
 };

@@ -1,25 +1,9 @@
 #include "game/Collision.h"
 
-#include "game/Fish.h"
-#include "game/GameTuning.h"
-
-#include <cmath>
-
-bool withinReach(float dx, float dy, float reachX, float reachY)
-{
-    return std::fabs(dy) <= reachY && std::fabs(dx) <= reachX;
-}
+#include "rules/Collision.h"
+#include "scene/FishVisuals.h"
 
 bool fishesOverlap(Fish a, Fish b)
 {
-    const float halfHeights = b.height * 0.5f + a.height * 0.5f;
-    const float halfWidths = b.width * 0.5f + a.width * 0.5f;
-    return withinReach(centreX(a) - centreX(b), centreY(a) - centreY(b), halfWidths, halfHeights);
-}
-
-bool hookReaches(const Ogre::Vector3& hookCorner, const Fish& fish)
-{
-    const float reachX = fish.width * 0.5f + game_tuning::kHookReach;
-    const float reachY = fish.height * 0.5f + game_tuning::kHookReach;
-    return withinReach(centreX(fish) - hookCorner.x, centreY(fish) - hookCorner.y, reachX, reachY);
+    return rectsTouch(fishRect(a), fishRect(b));
 }

@@ -1,11 +1,10 @@
 #include "game/ScoreDisplay.h"
 
-#include "app/Platform.h"
-#include "game/Fish.h"
-#include "game/GameTuning.h"
-#include "input/ExampleFrameListener.h"
+#include "platform/Platform.h"
+#include "rules/Fish.h"
+#include "rules/GameTuning.h"
+#include "rules/ScoreCaption.h"
 
-#include <OgreStringConverter.h>
 #include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
@@ -18,36 +17,19 @@ void setCaption(const char* element, const std::string& text)
 }
 } // namespace
 
-std::string scoreCaption(int score, int eatenCount)
+void updateScoreCaption(const Fish& player)
 {
-    const int toEat = game_tuning::kMealsPerGrowth - eatenCount % game_tuning::kMealsPerGrowth;
-    return "SCORE: " + Ogre::StringConverter::toString(score) +
-           "   Fish To Eat: " + Ogre::StringConverter::toString(toEat);
+    setCaption("ScoreTextArea", scoreCaption(player.score, player.eatenCount));
 }
 
-void updateScoreCaption(ExampleFrameListener& listener)
-{
-    setCaption("ScoreTextArea", scoreCaption(listener.player->score, listener.player->eatenCount));
-}
-
-void showGameOverBanner(ExampleFrameListener& listener)
+void showGameOverBanner(Ogre::Overlay* banner)
 {
     setCaption("GameOverTextArea", "GAME OVER");
-    listener.gameOverOverlay->show();
+    banner->show();
 }
 
-void showGameOver(ExampleFrameListener& listener)
+void showGameOver(Ogre::Overlay* banner, Platform& platform)
 {
-    showGameOverBanner(listener);
-    playBoo(listener);
-}
-
-void playGulp(ExampleFrameListener& listener)
-{
-    listener.platform.playSound(game_tuning::kGulpSound);
-}
-
-void playBoo(ExampleFrameListener& listener)
-{
-    listener.platform.playSound(game_tuning::kBooSound);
+    showGameOverBanner(banner);
+    platform.playSound(game_tuning::kBooSound);
 }

@@ -1,23 +1,17 @@
 #pragma once
 
-#include <string>
-
-class ExampleFrameListener;
-
-// "SCORE: <score>   Fish To Eat: <meals left before the next growth>".
-std::string scoreCaption(int score, int eatenCount);
+namespace Ogre
+{
+class Overlay;
+}
+class Platform;
+struct Fish;
 
 // Writes the player's score line into "ScoreTextArea".
-void updateScoreCaption(ExampleFrameListener& listener);
+void updateScoreCaption(const Fish& player);
 
-// Writes "GAME OVER" into the banner and shows it.
-void showGameOverBanner(ExampleFrameListener& listener);
+// Writes "GAME OVER" into the banner's text and shows the banner.
+void showGameOverBanner(Ogre::Overlay* banner);
 
 // The banner, then the game-over sound.
-void showGameOver(ExampleFrameListener& listener);
-
-// Starts the sound of a meal.
-void playGulp(ExampleFrameListener& listener);
-
-// Starts the sound of a lost game.
-void playBoo(ExampleFrameListener& listener);
+void showGameOver(Ogre::Overlay* banner, Platform& platform);

@@ -1,6 +1,5 @@
 #include "input/ExampleFrameListener.h"
 
-#include "app/DesktopPlatform.h"
 #include "input/InputTuning.h"
 
 #include <OIS.h>
@@ -8,44 +7,18 @@
 #include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayManager.h>
 
-#include <cstdint>
-#include <string>
-
 namespace
 {
 constexpr const char* kLoggingLine = "*** THE LOGGING IS WORKING ***";
 }
 
-ExampleFrameListener::ExampleFrameListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_)
-    : camera(camera_), window(window_), moveSpeed(input_tuning::kMoveSpeed),
-      platform(desktopPlatform())
-{
-    findOverlays();
-    Ogre::LogManager::getSingletonPtr()->logMessage(kLoggingLine, Ogre::LML_NORMAL, false);
-    createInput();
-    finishConstruction();
-}
-
 ExampleFrameListener::ExampleFrameListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_,
-                                           const InputDevices& devices, Platform& platform_)
-    : camera(camera_), window(window_), moveSpeed(input_tuning::kMoveSpeed), platform(platform_)
+                                           std::unique_ptr<InputSystem> input, Platform& platform_)
+    : camera(camera_), window(window_), moveSpeed(input_tuning::kMoveSpeed),
+      inputManager(std::move(input)), mouse(inputManager->mouse), keyboard(inputManager->keyboard),
+      joystick(inputManager->joystick), platform(platform_)
 {
-    findOverlays();
-    Ogre::LogManager::getSingletonPtr()->logMessage(kLoggingLine, Ogre::LML_NORMAL, false);
-    keyboard = devices.keyboard;
-    mouse = devices.mouse;
-    joystick = devices.joystick;
-    finishConstruction();
-}
-
-ExampleFrameListener::~ExampleFrameListener()
-{
-    OgreBites::WindowEventUtilities::removeWindowEventListener(window, this);
-    releaseInput();
-}
-
-void ExampleFrameListener::findOverlays()
-{
+    // Anything thrown from here on gives the input back as the members go.
     Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
     scoreOverlay = overlays.getByName("ScoreOverlay");
     gameOverOverlay = overlays.getByName("GameOverOverlay");
@@ -54,37 +27,18 @@ void ExampleFrameListener::findOverlays()
         OGRE_EXCEPT(Ogre::Exception::ERR_ITEM_NOT_FOUND,
                     "The overlay GameOverOverlay is missing from the game's resources",
                     "ExampleFrameListener");
-}
+    Ogre::LogManager::getSingletonPtr()->logMessage(kLoggingLine, Ogre::LML_NORMAL, false);
 
-void ExampleFrameListener::createInput()
-{
-    // The X window id is 64 bits wide on this platform.
-    std::uint64_t windowHandle = 0;
-    window->getCustomAttribute("WINDOW", &windowHandle);
-    OIS::ParamList parameters;
-    parameters.insert(std::make_pair(std::string("WINDOW"), std::to_string(windowHandle)));
-
-    inputManager = OIS::InputManager::createInputSystem(parameters);
-    keyboard =
-        static_cast<OIS::Keyboard*>(inputManager->createInputObject(OIS::OISKeyboard, false));
-    mouse = static_cast<OIS::Mouse*>(inputManager->createInputObject(OIS::OISMouse, false));
-    try
-    {
-        joystick =
-            static_cast<OIS::JoyStick*>(inputManager->createInputObject(OIS::OISJoyStick, false));
-    }
-    catch (...)
-    {
-        joystick = nullptr; // no joystick is the usual case
-    }
-}
-
-void ExampleFrameListener::finishConstruction()
-{
     windowResized(window);
     if (scoreOverlay != nullptr)
         scoreOverlay->show();
     OgreBites::WindowEventUtilities::addWindowEventListener(window, this);
+}
+
+ExampleFrameListener::~ExampleFrameListener()
+{
+    OgreBites::WindowEventUtilities::removeWindowEventListener(window, this);
+    releaseInput();
 }
 
 bool ExampleFrameListener::frameStarted(const Ogre::FrameEvent& evt)
@@ -128,6 +82,8 @@ void ExampleFrameListener::windowResized(Ogre::RenderWindow* rw)
     int left = 0;
     int top = 0;
     rw->getMetrics(width, height, depth, left, top);
+    if (inputManager == nullptr)
+        return; // the devices are gone with a closed window
     const OIS::MouseState& state = mouse->getMouseState();
     state.width = static_cast<int>(width);
     state.height = static_cast<int>(height);
@@ -141,11 +97,5 @@ void ExampleFrameListener::windowClosed(Ogre::RenderWindow* rw)
 
 void ExampleFrameListener::releaseInput()
 {
-    if (inputManager == nullptr)
-        return;
-    inputManager->destroyInputObject(mouse);
-    inputManager->destroyInputObject(keyboard);
-    inputManager->destroyInputObject(joystick);
-    OIS::InputManager::destroyInputSystem(inputManager);
-    inputManager = nullptr;
+    inputManager.reset();
 }

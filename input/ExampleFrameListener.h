@@ -1,18 +1,15 @@
 #pragma once
 
-#include "input/InputDevices.h"
+#include "input/InputSystem.h"
 
 #include <Bites/OgreWindowEventUtilities.h>
 #include <OISKeyboard.h>
 #include <OgreFrameListener.h>
 #include <OgreVector.h>
 
+#include <memory>
 #include <vector>
 
-namespace OIS
-{
-class InputManager;
-}
 namespace Ogre
 {
 class Overlay;
@@ -23,16 +20,14 @@ class Platform;
 
 // The per-frame driver: reads the keyboard and mouse once a frame (unbuffered), runs the
 // global keys, moves the player's fish inside the tank and follows the window's resize
-// and close. It owns the input system when it made it itself; the fields are the game's
-// shared vocabulary and are read by the game rules and the score display.
+// and close. It holds the input system it is given and gives it back on close or when it
+// goes; the fields are the game's shared vocabulary, read by the game rules.
 class ExampleFrameListener : public Ogre::FrameListener, public OgreBites::WindowEventListener
 {
 public:
-    // The game's way: creates the input system and devices from the window.
-    ExampleFrameListener(Ogre::RenderWindow* window, Ogre::Camera* camera);
-    // Reads the devices given (not owned) and uses the platform given for the pause sleep.
+    // Reads the given input, sleeps for the pause key and plays sounds through the platform.
     ExampleFrameListener(Ogre::RenderWindow* window, Ogre::Camera* camera,
-                         const InputDevices& devices, Platform& platform);
+                         std::unique_ptr<InputSystem> input, Platform& platform);
     ExampleFrameListener(const ExampleFrameListener&) = delete;
     ExampleFrameListener& operator=(const ExampleFrameListener&) = delete;
     ~ExampleFrameListener() override;
@@ -50,38 +45,43 @@ public:
     bool handleMouse();
     // Applies this frame's movement when the fish then lies strictly inside the tank.
     void steerPlayer();
-    // Destroys the devices and the input system if this listener made them; repeatable.
+    // Gives the devices back now (before an error box needs them); repeatable.
     void releaseInput();
 
+    // The game's records, set by the wiring right after construction; not owned.
     Ogre::SceneNode* hookNode = nullptr;
     Fish* player = nullptr;
     Panel* background = nullptr;
     std::vector<Fish>* fishes = nullptr;
+    // The scene's camera and window, from the constructor; not owned.
     Ogre::Camera* camera;
+    // This frame's movement request: zeroed each frame, set by the keys and the mouse.
     Ogre::Vector3 translation = Ogre::Vector3::ZERO;
     Ogre::RenderWindow* window;
+    // Written by the key commands only.
     bool statsOn = true;
     bool paused = false;
     unsigned screenshotCount = 0;
+    // World units the player may move this frame: moveSpeed times the frame time.
     float moveScale = 0;
+    // Seconds until the next gated key acts; counted down every frame, set by the keys.
     float toggleDelay = 0;
-    int filtering = 1; // Ogre::TFO_BILINEAR
+    int filtering = 1; // Ogre::TFO_BILINEAR; cycled by T
     unsigned anisotropy = 1;
-    int sceneDetail = 0;
+    int sceneDetail = 0; // polygon mode 0..2; cycled by R
     float moveSpeed;
+    // Looked up once at construction; the score overlay may be missing (null).
     Ogre::Overlay* scoreOverlay = nullptr;
     Ogre::Overlay* gameOverOverlay = nullptr;
-    OIS::InputManager* inputManager = nullptr;
+    // The devices; null once they have been given back.
+    std::unique_ptr<InputSystem> inputManager;
     OIS::Mouse* mouse = nullptr;
     OIS::Keyboard* keyboard = nullptr;
     OIS::JoyStick* joystick = nullptr;
-    // Sleeps for the pause key and plays the game's sounds.
+    // Sleeps for the pause key and plays the game's sounds; outlives the listener.
     Platform& platform;
 
 private:
-    void findOverlays();
-    void createInput();
-    void finishConstruction();
     bool keyDown(OIS::KeyCode key) const;
     // A toggle key acts when held and the toggle delay has run out; it then restarts the delay.
     bool gateOpens(OIS::KeyCode key, float delayAfter);
@@ -92,5 +92,4 @@ private:
     void nextFiltering();
     void takeScreenshot();
     void nextPolygonMode();
-    void showScoreOverlayToMatch();
 };

@@ -2,15 +2,28 @@
 // held; the toggles are gated by toggleDelay so one press acts once.
 #include "input/ExampleFrameListener.h"
 
-#include "app/Platform.h"
-#include "game/Fish.h"
 #include "input/InputTuning.h"
+#include "platform/Platform.h"
+#include "scene/FishVisuals.h"
 
 #include <OIS.h>
 #include <Ogre.h>
 #include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
+
+namespace
+{
+void showToMatch(Ogre::Overlay* overlay, bool shown)
+{
+    if (overlay == nullptr)
+        return;
+    if (shown)
+        overlay->show();
+    else
+        overlay->hide();
+}
+} // namespace
 
 bool ExampleFrameListener::keyDown(OIS::KeyCode key) const
 {
@@ -105,20 +118,10 @@ void ExampleFrameListener::applyToggleKeys()
         nextPolygonMode();
 }
 
-void ExampleFrameListener::showScoreOverlayToMatch()
-{
-    if (scoreOverlay == nullptr)
-        return;
-    if (statsOn)
-        scoreOverlay->show();
-    else
-        scoreOverlay->hide();
-}
-
 void ExampleFrameListener::toggleStats()
 {
     statsOn = !statsOn;
-    showScoreOverlayToMatch();
+    showToMatch(scoreOverlay, statsOn);
 }
 
 void ExampleFrameListener::nextFiltering()
@@ -141,7 +144,7 @@ void ExampleFrameListener::nextFiltering()
     Ogre::MaterialManager& materials = Ogre::MaterialManager::getSingleton();
     materials.setDefaultTextureFiltering(static_cast<Ogre::TextureFilterOptions>(filtering));
     materials.setDefaultAnisotropy(anisotropy);
-    showScoreOverlayToMatch();
+    showToMatch(scoreOverlay, statsOn);
 }
 
 void ExampleFrameListener::takeScreenshot()

@@ -1,6 +1,4 @@
-#include "app/QuitSignals.h"
-
-#include <Bites/OgreWindowEventUtilities.h>
+#include "platform/QuitSignals.h"
 
 #include <csignal>
 
@@ -29,10 +27,4 @@ void removeQuitSignals()
 bool quitSignalled()
 {
     return quitRequested != 0;
-}
-
-bool RenderLoopListener::frameEnded(const Ogre::FrameEvent&)
-{
-    OgreBites::WindowEventUtilities::messagePump();
-    return true;
 }

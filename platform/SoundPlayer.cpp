@@ -1,4 +1,4 @@
-#include "app/SoundPlayer.h"
+#include "platform/SoundPlayer.h"
 
 #include <SDL.h>
 

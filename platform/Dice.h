@@ -19,6 +19,3 @@ public:
     void reseedFromClock() override;
     int roll() override;
 };
-
-// The dice the game uses unless a test hands it others.
-Dice& systemDice();

@@ -3,8 +3,6 @@
 #include <OgrePrerequisites.h>
 #include <OgreVector.h>
 
-#include <string>
-
 struct Panel;
 
 // One fish, the player's or another: a plain record that is copied whole. It points at
@@ -34,24 +32,5 @@ struct Fish
 // Alive, no shark, no score, nothing eaten; the rest of the record is left as it was.
 void resetFish(Fish& fish);
 
-// Makes the fish's node with its two pictures (billboard sets "Fish<n>" and "Fish<n+1>")
-// at (x, y) and stores its size, speed, direction, tank and scene manager.
-void createFishVisuals(Fish& fish, int direction, int speed, Ogre::SceneManager* sceneManager,
-                       Panel* tank, std::string leftMaterial, std::string rightMaterial, int x,
-                       int y, int width, int height);
-
-// Stores the direction and brings the matching picture in front of the backdrop
-// (0 and below: facing left).
-void faceDirection(Fish& fish, int direction);
-
 // Velocity along x: speed times direction.
 Ogre::Vector3 fishVelocity(const Fish& fish);
-
-float centreX(const Fish& fish);
-float centreY(const Fish& fish);
-
-// Takes the fish out of the scene: both pictures, both child nodes and its own node.
-void destroyFishVisuals(const Fish& fish);
-
-// The number the next fish picture will be named with; it only counts up.
-int nextFishNameNumber();

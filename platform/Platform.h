@@ -2,8 +2,8 @@
 
 #include <string>
 
-// What the game asks of the desktop besides the engine: a blocking sleep and a
-// sound started in the background. Tests stand in for it with a recorder.
+// What the game asks of the desktop besides the engine: a blocking sleep, a sound started
+// in the background and a modal error box. Tests stand in for it with a recorder.
 class Platform
 {
 public:
@@ -18,4 +18,7 @@ public:
 
     // Gets a sound ready before play begins, so its first start costs no frame time.
     virtual void preloadSound(const std::string& /*path*/) {}
+
+    // Shows the text in a modal box with one button and waits until it is dismissed.
+    virtual void showError(const std::string& caption, const std::string& text) = 0;
 };

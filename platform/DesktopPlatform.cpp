@@ -1,6 +1,7 @@
-#include "app/DesktopPlatform.h"
+#include "platform/DesktopPlatform.h"
 
-#include "app/SoundPath.h"
+#include "platform/ErrorBox.h"
+#include "platform/SoundPath.h"
 
 #include <chrono>
 #include <thread>
@@ -20,8 +21,7 @@ void DesktopPlatform::preloadSound(const std::string& path)
     sounds.preload(soundPathOnDisk(path));
 }
 
-Platform& desktopPlatform()
+void DesktopPlatform::showError(const std::string& caption, const std::string& text)
 {
-    static DesktopPlatform platform;
-    return platform;
+    showErrorBox(caption, text);
 }

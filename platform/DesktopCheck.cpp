@@ -1,4 +1,4 @@
-#include "app/DesktopCheck.h"
+#include "platform/DesktopCheck.h"
 
 #include <X11/Xlib.h>
 

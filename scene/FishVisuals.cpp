@@ -1,4 +1,4 @@
-#include "game/Fish.h"
+#include "scene/FishVisuals.h"
 
 #include <OgreBillboard.h>
 #include <OgreBillboardSet.h>
@@ -44,14 +44,6 @@ void setDepth(Ogre::SceneNode* node, float depth)
 }
 } // namespace
 
-void resetFish(Fish& fish)
-{
-    fish.alive = true;
-    fish.isShark = false;
-    fish.score = 0;
-    fish.eatenCount = 0;
-}
-
 void createFishVisuals(Fish& fish, int direction, int speed, Ogre::SceneManager* sceneManager,
                        Panel* tank, std::string leftMaterial, std::string rightMaterial, int x,
                        int y, int width, int height)
@@ -88,19 +80,20 @@ void faceDirection(Fish& fish, int direction)
     setDepth(fish.rightNode, facesLeft ? kHiddenDepth : kShownDepth);
 }
 
-Ogre::Vector3 fishVelocity(const Fish& fish)
+Rect fishRect(const Fish& fish)
 {
-    return Ogre::Vector3(float(fish.speed * fish.direction), 0, 0);
+    const Ogre::Vector3& corner = fish.node->getPosition();
+    return Rect{corner.x, corner.y, fish.width, fish.height};
 }
 
 float centreX(const Fish& fish)
 {
-    return fish.node->getPosition().x + fish.width * 0.5f;
+    return centreX(fishRect(fish));
 }
 
 float centreY(const Fish& fish)
 {
-    return fish.node->getPosition().y + fish.height * 0.5f;
+    return centreY(fishRect(fish));
 }
 
 void destroyFishVisuals(const Fish& fish)
@@ -113,9 +106,4 @@ void destroyFishVisuals(const Fish& fish)
     scene->destroySceneNode(fish.leftNode);
     scene->destroySceneNode(fish.rightNode);
     scene->destroySceneNode(fish.node);
-}
-
-int nextFishNameNumber()
-{
-    return fishNameCounter;
 }

@@ -1,4 +1,4 @@
-#include "app/SoundPath.h"
+#include "platform/SoundPath.h"
 
 #include <algorithm>
 

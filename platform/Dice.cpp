@@ -1,4 +1,4 @@
-#include "game/Dice.h"
+#include "platform/Dice.h"
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,10 +12,4 @@ void SystemDice::reseedFromClock()
 int SystemDice::roll()
 {
     return std::rand();
-}
-
-Dice& systemDice()
-{
-    static SystemDice dice;
-    return dice;
 }

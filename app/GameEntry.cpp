@@ -1,0 +1,59 @@
+#include "app/GameEntry.h"
+
+#include "app/ExampleApplication.h"
+#include "platform/Platform.h"
+#include "platform/QuitSignals.h"
+
+#include <OIS.h>
+#include <OgreException.h>
+
+#include <exception>
+#include <string>
+
+namespace
+{
+std::string orNothing(const char* text)
+{
+    return text != nullptr ? text : "";
+}
+
+void report(ExampleApplication& app, Platform& platform, const std::string& text)
+{
+    // The box needs the keyboard and mouse the game has grabbed, and a signal must be
+    // able to end the program while the box waits.
+    app.releaseInput();
+    removeQuitSignals();
+    platform.showError(kErrorCaption, text);
+}
+} // namespace
+
+int runReportingErrors(ExampleApplication& app, Platform& platform)
+{
+    try
+    {
+        app.run();
+    }
+    catch (const Ogre::Exception& error)
+    {
+        report(app, platform, error.getFullDescription());
+    }
+    catch (const OIS::Exception& error)
+    {
+        report(app, platform,
+               "Input error: " + orNothing(error.eText) + " (" + orNothing(error.eFile) + " line " +
+                   std::to_string(error.eLine) + ")");
+    }
+    catch (const std::bad_alloc&)
+    {
+        report(app, platform, "The game ran out of memory.");
+    }
+    catch (const std::exception& error)
+    {
+        report(app, platform, error.what());
+    }
+    catch (...)
+    {
+        report(app, platform, "The game stopped on an error of unknown kind.");
+    }
+    return 0;
+}

@@ -1,0 +1,23 @@
+#include "app/RenderLoopListener.h"
+
+#include "platform/QuitSignals.h"
+
+#include <Bites/OgreWindowEventUtilities.h>
+#include <OgreLogManager.h>
+
+bool RenderLoopListener::frameStarted(const Ogre::FrameEvent&)
+{
+    return !quitSignalled();
+}
+
+bool RenderLoopListener::frameEnded(const Ogre::FrameEvent&)
+{
+    // Frames end after the picture has been swapped onto the window.
+    if (!firstFrameDrawn)
+    {
+        firstFrameDrawn = true;
+        Ogre::LogManager::getSingleton().logMessage(kFirstFrameLine);
+    }
+    OgreBites::WindowEventUtilities::messagePump();
+    return true;
+}

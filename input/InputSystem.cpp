@@ -1,0 +1,53 @@
+#include "input/InputSystem.h"
+
+#include <OIS.h>
+#include <OgreRenderWindow.h>
+
+#include <cstdint>
+#include <string>
+
+OisInputSystem::OisInputSystem(Ogre::RenderWindow* window)
+{
+    // The X window id is 64 bits wide on this platform.
+    std::uint64_t windowHandle = 0;
+    window->getCustomAttribute("WINDOW", &windowHandle);
+    OIS::ParamList parameters;
+    parameters.insert(std::make_pair(std::string("WINDOW"), std::to_string(windowHandle)));
+
+    manager = OIS::InputManager::createInputSystem(parameters);
+    try
+    {
+        keyboard = static_cast<OIS::Keyboard*>(manager->createInputObject(OIS::OISKeyboard, false));
+        mouse = static_cast<OIS::Mouse*>(manager->createInputObject(OIS::OISMouse, false));
+    }
+    catch (...)
+    {
+        // A keyboard already grabbed must not stay grabbed because the mouse failed.
+        destroyDevices();
+        throw;
+    }
+    try
+    {
+        joystick = static_cast<OIS::JoyStick*>(manager->createInputObject(OIS::OISJoyStick, false));
+    }
+    catch (...)
+    {
+        joystick = nullptr; // no joystick is the usual case
+    }
+}
+
+OisInputSystem::~OisInputSystem()
+{
+    destroyDevices();
+}
+
+void OisInputSystem::destroyDevices()
+{
+    if (manager == nullptr)
+        return;
+    manager->destroyInputObject(mouse);
+    manager->destroyInputObject(keyboard);
+    manager->destroyInputObject(joystick);
+    OIS::InputManager::destroyInputSystem(manager);
+    manager = nullptr;
+}

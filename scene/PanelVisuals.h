@@ -1,0 +1,15 @@
+#pragma once
+
+#include "rules/Panel.h"
+#include "rules/Rect.h"
+
+#include <OgreBillboardSet.h>
+
+// Makes one flat rectangle of the tank: a node under the scene root carrying a billboard
+// set with a single white billboard of the given size, origin and material.
+Panel makePanel(Ogre::SceneManager* sceneManager, const char* setName, const char* material,
+                int width, int height, Ogre::BillboardOrigin origin);
+
+// The panel's rectangle, for panels whose node is their bottom-left corner (the backdrop,
+// which is the tank).
+Rect panelRect(const Panel& panel);
