@@ -1,6 +1,6 @@
 #include "app/ExampleApplication.h"
 
-#include "support/EngineFixture.h"
+#include "support/GameTest.h"
 
 #include <OgreResourceGroupManager.h>
 
@@ -9,11 +9,16 @@
 
 namespace
 {
+RecordingPlatform quietPlatform;
+
 // Reads resources.cfg from a folder of the test's own.
 class LocationsOnly : public ExampleApplication
 {
 public:
-    explicit LocationsOnly(const std::string& folder) { resourcePath = folder; }
+    explicit LocationsOnly(const std::string& folder) : ExampleApplication(quietPlatform)
+    {
+        resourcePath = folder;
+    }
     void buildScene() override {}
 };
 

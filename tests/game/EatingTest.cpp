@@ -1,17 +1,14 @@
 #include "game/Eating.h"
 
-#include "game/Fish.h"
-#include "support/EngineFixture.h"
+#include "support/GameTest.h"
 
 #include <OgreSceneNode.h>
 
 namespace
 {
-class EatingTest : public ::testing::Test
+class EatingTest : public GameTest
 {
 protected:
-    EatingTest() : world(engine.scene) {}
-
     // The player eats one fish of the given width.
     void eat(int width = 28)
     {
@@ -23,9 +20,6 @@ protected:
         while ((world.player.eatenCount + 1) % 6 != 0)
             eat();
     }
-
-    WindowlessEngine engine;
-    TankWorld world;
 };
 } // namespace
 
@@ -119,14 +113,4 @@ TEST_F(EatingTest, AGrownFishPastBothEdgesMovesLeftThenDown)
     EXPECT_NEAR(world.player.node->getPosition().x, 385, 1e-3);
     EXPECT_NEAR(world.player.node->getPosition().y, 340, 1e-3);
     EXPECT_FLOAT_EQ(world.player.node->getPosition().z, 1);
-}
-
-TEST(EdgeArithmetic, OvershootTruncatesTowardZeroAndGrowthIsAFloatTenth)
-{
-    EXPECT_EQ(overshoot(503.7f, 500), 3);
-    EXPECT_EQ(overshoot(500.6f, 500), 0);
-    EXPECT_EQ(overshoot(499.4f, 500), 0);
-    EXPECT_EQ(overshoot(480, 500), -20);
-    EXPECT_FLOAT_EQ(grown(40), 44);
-    EXPECT_EQ(grown(40), 40 * 1.1f);
 }

@@ -1,7 +1,7 @@
 #include "game/CameraTrackListener.h"
 
-#include "game/Fish.h"
-#include "support/EngineFixture.h"
+#include "rules/Fish.h"
+#include "support/GameTest.h"
 
 #include <OgreSceneNode.h>
 
@@ -29,10 +29,10 @@ TEST_F(GameRulesTest, TheFirstHookDelayIsDrawnBeforeAnythingElse)
     dice.draws = {13};
     frame(0.5f);
     EXPECT_EQ(dice.rolls, 1);
-    EXPECT_FLOAT_EQ(listener->timers.hookTimer, 18 - 0.5f);
+    EXPECT_FLOAT_EQ(listener->clocks().hookTimer, 18 - 0.5f);
     frame(0.5f);
     EXPECT_EQ(dice.rolls, 1);
-    EXPECT_FLOAT_EQ(listener->timers.hookTimer, 17);
+    EXPECT_FLOAT_EQ(listener->clocks().hookTimer, 17);
 }
 
 TEST_F(GameRulesTest, AFishArrivesAfterThreeSecondsAndThenEverySecond)
@@ -44,7 +44,7 @@ TEST_F(GameRulesTest, AFishArrivesAfterThreeSecondsAndThenEverySecond)
     EXPECT_TRUE(world.fishes.empty());
     frame(0.5f);
     EXPECT_EQ(world.fishes.size(), 1u);
-    EXPECT_FLOAT_EQ(listener->timers.spawnTimer, 1);
+    EXPECT_FLOAT_EQ(listener->clocks().spawnTimer, 1);
     frame(0.5f);
     EXPECT_EQ(world.fishes.size(), 1u);
     frame(0.5f);
@@ -57,10 +57,10 @@ TEST_F(GameRulesTest, ALongFrameAddsOneFishAndMovesTheHookOnce)
     dice.fallback = 7; // every later draw
     frame(12);
     EXPECT_EQ(world.fishes.size(), 1u);
-    EXPECT_TRUE(listener->timers.hookShown);
+    EXPECT_TRUE(listener->clocks().hookShown);
     EXPECT_EQ(world.hookNode->getPosition(), Ogre::Vector3(47, 207, 2));
-    EXPECT_FLOAT_EQ(listener->timers.hookTimer, 12); // 7 % 15 + 5, overshoot dropped
-    EXPECT_FLOAT_EQ(listener->timers.spawnTimer, 1);
+    EXPECT_FLOAT_EQ(listener->clocks().hookTimer, 12); // 7 % 15 + 5, overshoot dropped
+    EXPECT_FLOAT_EQ(listener->clocks().spawnTimer, 1);
 }
 
 TEST_F(GameRulesTest, WhilePausedNothingMovesAndNoClockRuns)
@@ -69,7 +69,7 @@ TEST_F(GameRulesTest, WhilePausedNothingMovesAndNoClockRuns)
     Fish& fish = addFish(300, 50, 28, -1, 100);
     frame(0.1f);
     const Ogre::Vector3 swum = fish.node->getPosition();
-    const GameTimers before = listener->timers;
+    const GameTimers before = listener->clocks();
 
     keyboard.press(OIS::KC_P);
     frame(0.1f);
@@ -79,8 +79,8 @@ TEST_F(GameRulesTest, WhilePausedNothingMovesAndNoClockRuns)
         EXPECT_TRUE(frame(0.1f));
     EXPECT_EQ(world.fishes.size(), 1u);
     EXPECT_EQ(world.fishes[0].node->getPosition(), swum);
-    EXPECT_FLOAT_EQ(listener->timers.spawnTimer, before.spawnTimer);
-    EXPECT_FLOAT_EQ(listener->timers.hookTimer, before.hookTimer);
+    EXPECT_FLOAT_EQ(listener->clocks().spawnTimer, before.spawnTimer);
+    EXPECT_FLOAT_EQ(listener->clocks().hookTimer, before.hookTimer);
 
     keyboard.press(OIS::KC_P);
     frame(0.1f);
@@ -154,18 +154,18 @@ TEST_F(GameRulesTest, AHookDroppedOntoThePlayerEndsTheGameInThatFrame)
     EXPECT_FALSE(world.player.alive);
     EXPECT_EQ(playerPosition(), kGone);
     EXPECT_EQ(world.hookNode->getPosition(), kParkedHook);
-    EXPECT_TRUE(listener->timers.hookShown); // left as it was
+    EXPECT_TRUE(listener->clocks().hookShown); // left as it was
     EXPECT_EQ(engine.caption("GameOverTextArea"), "GAME OVER");
     EXPECT_EQ(sounds(kBoo), 1);
 
     // The next expiry takes the parking branch; the one after drops the hook again.
     dice.draws = {0, 0};
     frame(19);
-    EXPECT_FALSE(listener->timers.hookShown);
+    EXPECT_FALSE(listener->clocks().hookShown);
     EXPECT_EQ(world.hookNode->getPosition(), kParkedHook);
     dice.draws = {0, 0, 0};
     frame(5);
-    EXPECT_TRUE(listener->timers.hookShown);
+    EXPECT_TRUE(listener->clocks().hookShown);
     EXPECT_EQ(world.hookNode->getPosition(), Ogre::Vector3(40, 200, 2));
 }
 
@@ -221,5 +221,5 @@ TEST_F(GameRulesTest, QuittingStopsTheFrameBeforeTheRules)
     keyboard.press(OIS::KC_ESCAPE);
     EXPECT_FALSE(frame(0.1f));
     EXPECT_FLOAT_EQ(fish.node->getPosition().x, 300);
-    EXPECT_FLOAT_EQ(listener->timers.spawnTimer, 3);
+    EXPECT_FLOAT_EQ(listener->clocks().spawnTimer, 3);
 }

@@ -1,6 +1,6 @@
 #include "game/CameraTrackListener.h"
 
-#include "support/EngineFixture.h"
+#include "support/GameTest.h"
 
 // An hour of play at 60 frames a second with a player that never moves: every fish that
 // swims out or is eaten must give back its nodes and pictures.

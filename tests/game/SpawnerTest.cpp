@@ -1,100 +1,17 @@
 #include "game/Spawner.h"
 
-#include "game/Fish.h"
-#include "support/EngineFixture.h"
+#include "support/GameTest.h"
 
 #include <OgreBillboardSet.h>
 #include <OgreSceneNode.h>
 
-namespace
-{
-const Ogre::Vector3 kOrigin(0, 0, 0);
-}
+using SpawnerTest = GameTest;
 
-TEST(SpawnPlan, FiveDrawsAfterOneReseedMakeASharkAlwaysSized160)
+TEST_F(SpawnerTest, FillsTheRecordAndPutsTheFishInTheScene)
 {
-    ScriptedDice dice({5, 0, 0, 6, 0});
-    const SpawnPlan plan = planSpawn(dice, kOrigin, 500, 400);
-    EXPECT_EQ(dice.reseeds, 1);
-    EXPECT_EQ(dice.rolls, 5);
-    EXPECT_TRUE(plan.isShark);
-    EXPECT_EQ(plan.size, 160); // not the 200 that the fourth draw picked
-    EXPECT_EQ(plan.height, 40);
-    EXPECT_EQ(plan.speed, 20);
-    EXPECT_EQ(plan.x, 500);
-    EXPECT_EQ(plan.y, 0);
-    EXPECT_EQ(plan.direction, -1);
-    EXPECT_EQ(plan.leftMaterial, "Examples/SharkFish");
-    EXPECT_EQ(plan.rightMaterial, "Examples/SharkFishRight");
-}
-
-TEST(SpawnPlan, ASmallZorvFishEntersFromTheLeft)
-{
-    ScriptedDice dice({0, 149, 1, 0, 0});
-    const SpawnPlan plan = planSpawn(dice, kOrigin, 500, 400);
-    EXPECT_FALSE(plan.isShark);
-    EXPECT_EQ(plan.leftMaterial, "Examples/ZorvFish");
-    EXPECT_EQ(plan.speed, 169);
-    EXPECT_EQ(plan.size, 28);
-    EXPECT_EQ(plan.height, 7);
-    EXPECT_EQ(plan.x, -28);
-    EXPECT_EQ(plan.direction, 1);
-}
-
-TEST(SpawnPlan, KindsAndSizesAreDrawnFromTheirOwnTables)
-{
-    const char* kinds[] = {"ZorvFish", "RedFish", "YellowFish", "GreenFish", "PurpleFish"};
-    const int sizes[] = {28, 40, 60, 80, 100, 160, 200};
-    for (int kind = 0; kind < 5; ++kind)
-    {
-        ScriptedDice dice({kind + 6, 0, 0, kind + 7, 0}); // draws wrap around their tables
-        const SpawnPlan plan = planSpawn(dice, kOrigin, 500, 400);
-        EXPECT_EQ(plan.leftMaterial, std::string("Examples/") + kinds[kind]);
-        EXPECT_EQ(plan.size, sizes[kind]);
-        EXPECT_EQ(plan.height, sizes[kind] / 4);
-    }
-    // A fish that is no shark may still be as large as one.
-    ScriptedDice dice({2, 0, 0, 5, 0});
-    const SpawnPlan big = planSpawn(dice, kOrigin, 500, 400);
-    EXPECT_FALSE(big.isShark);
-    EXPECT_EQ(big.size, 160);
-}
-
-TEST(SpawnPlan, TheFishAlwaysFitsTheTanksHeight)
-{
-    ScriptedDice highest({0, 0, 0, 6, 349});
-    EXPECT_EQ(planSpawn(highest, kOrigin, 500, 400).y, 349);
-    ScriptedDice wrapped({0, 0, 0, 6, 350});
-    EXPECT_EQ(planSpawn(wrapped, kOrigin, 500, 400).y, 0);
-}
-
-TEST(SpawnPlan, PlacesAreTruncatedTowardZeroFromTheTanksCorner)
-{
-    ScriptedDice fromLeft({0, 0, 1, 0, 3});
-    const SpawnPlan left = planSpawn(fromLeft, Ogre::Vector3(10.7f, 20.9f, 0), 500, 400);
-    EXPECT_EQ(left.x, -17); // 10.7 - 28 = -17.3
-    EXPECT_EQ(left.y, 23);  // 20.9 + 3 = 23.9
-    ScriptedDice fromRight({0, 0, 0, 0, 0});
-    EXPECT_EQ(planSpawn(fromRight, Ogre::Vector3(10.7f, 0, 0), 500, 400).x, 510);
-}
-
-TEST(SpawnPlan, ATankTooLowForTheFishIsAClearErrorNotADivisionByZero)
-{
-    ScriptedDice exact({0, 0, 0, 6, 0}); // 200 wide, 50 high, in a tank 50 high
-    EXPECT_THROW(planSpawn(exact, kOrigin, 500, 50), Ogre::InvalidParametersException);
-    ScriptedDice lower({0, 0, 0, 6, 0});
-    EXPECT_THROW(planSpawn(lower, kOrigin, 500, 20), Ogre::InvalidParametersException);
-    ScriptedDice roomy({0, 0, 0, 6, 7});
-    EXPECT_EQ(planSpawn(roomy, kOrigin, 500, 51).y, 0); // one place left: y 0
-}
-
-TEST(SpawnRandomFish, FillsTheRecordAndPutsTheFishInTheScene)
-{
-    WindowlessEngine engine;
-    TankWorld world(engine.scene);
     Fish fish;
     resetFish(fish);
-    ScriptedDice dice({5, 30, 1, 2, 100});
+    dice.draws = {5, 30, 1, 2, 100};
     spawnRandomFish(fish, engine.scene, &world.background, dice);
     EXPECT_TRUE(fish.isShark);
     EXPECT_FLOAT_EQ(fish.width, 160);
@@ -105,4 +22,15 @@ TEST(SpawnRandomFish, FillsTheRecordAndPutsTheFishInTheScene)
     EXPECT_EQ(fish.rightSet->getMaterialName(), "Examples/SharkFishRight");
     EXPECT_FLOAT_EQ(fish.rightNode->getPosition().z, 1); // swimming right, facing right
     EXPECT_EQ(fish.tank, &world.background);
+}
+
+TEST_F(SpawnerTest, TheTankCornerPlacesTheFish)
+{
+    world.background.node->setPosition(10.7f, 20.9f, 0);
+    Fish fish;
+    resetFish(fish);
+    dice.draws = {0, 0, 1, 0, 3};
+    spawnRandomFish(fish, engine.scene, &world.background, dice);
+    EXPECT_EQ(fish.node->getPosition(), Ogre::Vector3(-17, 23, 1)); // truncated toward zero
+    EXPECT_FALSE(fish.isShark);
 }

@@ -1,35 +1,24 @@
-#include "game/CameraTrackApplication.h"
+#include "game/TankScene.h"
 
-#include "support/EngineFixture.h"
+#include "app/ExampleApplication.h"
+#include "support/GameTest.h"
 
 #include <Ogre.h>
 
 namespace
 {
-// The game's scene built into a window-less engine.
-class BuiltTank : public CameraTrackApplication
-{
-public:
-    explicit BuiltTank(Ogre::SceneManager* scene)
-    {
-        sceneManager = scene;
-        makeCamera();
-        buildScene();
-    }
-    using CameraTrackApplication::background;
-    using CameraTrackApplication::camera;
-    using CameraTrackApplication::fishes;
-    using CameraTrackApplication::hookNode;
-    using CameraTrackApplication::leftSide;
-    using CameraTrackApplication::player;
-    using CameraTrackApplication::rightSide;
-};
-
+// The game's tank built into a window-less engine, camera and all.
 class TankSceneTest : public ::testing::Test
 {
 protected:
+    TankSceneTest() : camera(createPlayerCamera(engine.scene))
+    {
+        buildTank(engine.scene, camera, tank);
+    }
+
     WindowlessEngine engine;
-    BuiltTank tank{engine.scene};
+    Ogre::Camera* camera;
+    TankRecords tank;
 };
 
 void expectPanel(const Panel& panel, const char* setName, const char* material,
@@ -71,19 +60,19 @@ TEST_F(TankSceneTest, TheHookWaitsOutOfView)
     EXPECT_FLOAT_EQ(hook->getDefaultHeight(), 300);
     EXPECT_EQ(tank.hookNode->getPosition(), Ogre::Vector3(1000, 1000, 2));
 
-    tank.camera->setAspectRatio(1024.0f / 768.0f);
+    camera->setAspectRatio(1024.0f / 768.0f);
     const Ogre::AxisAlignedBox hookBox(1000, 1000, 2, 1015, 1300, 2);
-    EXPECT_FALSE(tank.camera->isVisible(hookBox));
+    EXPECT_FALSE(camera->isVisible(hookBox));
     const Ogre::AxisAlignedBox waterMiddle(240, 190, 0, 260, 210, 0);
-    EXPECT_TRUE(tank.camera->isVisible(waterMiddle));
+    EXPECT_TRUE(camera->isVisible(waterMiddle));
 }
 
 TEST_F(TankSceneTest, TheCameraLooksStraightAtTheMiddleOfTheTank)
 {
-    EXPECT_TRUE(tank.camera->getDerivedPosition().positionEquals(Ogre::Vector3(250, 200, 500)));
-    EXPECT_TRUE(tank.camera->getDerivedDirection().positionEquals(Ogre::Vector3(0, 0, -1)));
-    EXPECT_FLOAT_EQ(tank.camera->getNearClipDistance(), 5);
-    EXPECT_EQ(tank.camera->getName(), "PlayerCam");
+    EXPECT_TRUE(camera->getDerivedPosition().positionEquals(Ogre::Vector3(250, 200, 500)));
+    EXPECT_TRUE(camera->getDerivedDirection().positionEquals(Ogre::Vector3(0, 0, -1)));
+    EXPECT_FLOAT_EQ(camera->getNearClipDistance(), 5);
+    EXPECT_EQ(camera->getName(), "PlayerCam");
 }
 
 TEST_F(TankSceneTest, OnlyThePlayersFishSwimsAtTheStart)

@@ -1,7 +1,8 @@
 #include "input/ExampleFrameListener.h"
 
+#include "app/ExampleApplication.h"
 #include "game/CameraTrackListener.h"
-#include "support/EngineFixture.h"
+#include "support/GameTest.h"
 
 #include <Ogre.h>
 
@@ -25,7 +26,7 @@ TEST_F(FrameListenerTest, StartsWithTheScoreShownAndTheBannerHidden)
     EXPECT_EQ(mouse.getMouseState().width, 1024);
     EXPECT_EQ(mouse.getMouseState().height, 768);
 
-    ExampleFrameListener second(&window, camera, InputDevices{&keyboard, &mouse, nullptr},
+    ExampleFrameListener second(&window, camera, std::make_unique<LentInput>(&keyboard, &mouse),
                                 platform);
     EXPECT_EQ(engine.logCatcher.count(kLoggingLine), 2);
 }
@@ -78,13 +79,14 @@ namespace
 struct ListenerParts
 {
     explicit ListenerParts(WindowlessEngine::Options options)
-        : engine(options), camera(engine.scene->createCamera("PlayerCam")), world(engine.scene)
+        : engine(options), camera(createPlayerCamera(engine.scene))
     {
+        buildTank(engine.scene, camera, world);
     }
     std::unique_ptr<ExampleFrameListener> makeListener()
     {
         auto listener = std::make_unique<ExampleFrameListener>(
-            &window, camera, InputDevices{&keyboard, &mouse, nullptr}, platform);
+            &window, camera, std::make_unique<LentInput>(&keyboard, &mouse, &released), platform);
         listener->player = &world.player;
         listener->background = &world.background;
         return listener;
@@ -92,10 +94,11 @@ struct ListenerParts
 
     WindowlessEngine engine;
     Ogre::Camera* camera;
-    TankWorld world;
+    TankRecords world;
     FakeWindow window{800, 600};
     FakeKeyboard keyboard;
     FakeMouse mouse;
+    bool released = false;
     RecordingPlatform platform;
 };
 } // namespace
@@ -106,6 +109,7 @@ TEST(FrameListenerResources, WithoutTheBannerOverlayTheGameRefusesToStart)
     options.gameOverOverlay = false;
     ListenerParts parts(options);
     EXPECT_THROW(parts.makeListener(), Ogre::ItemIdentityException);
+    EXPECT_TRUE(parts.released) << "a listener that fails to start gives its input back";
 }
 
 TEST(FrameListenerResources, WithoutTheScoreOverlayTheToggleStillFlips)
@@ -120,4 +124,21 @@ TEST(FrameListenerResources, WithoutTheScoreOverlayTheToggleStillFlips)
     event.timeSinceLastFrame = 0.1f;
     EXPECT_TRUE(listener->frameStarted(event));
     EXPECT_FALSE(listener->statsOn);
+}
+
+TEST_F(FrameListenerTest, ClosingItsOwnWindowGivesTheInputBackOnce)
+{
+    FakeWindow other(640, 480);
+    listener->windowClosed(&other);
+    EXPECT_FALSE(inputReleased);
+    EXPECT_NE(listener->inputManager, nullptr);
+
+    window.closed = true;
+    listener->windowClosed(&window);
+    EXPECT_TRUE(inputReleased);
+    EXPECT_EQ(listener->inputManager, nullptr);
+    // A resize after the close touches no device, and the next frame ends the loop.
+    listener->windowResized(&window);
+    EXPECT_FALSE(frame(0.1f));
+    listener.reset(); // the destructor has nothing left to give back
 }

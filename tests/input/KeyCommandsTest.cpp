@@ -1,6 +1,6 @@
 #include "game/CameraTrackListener.h"
-#include "game/Fish.h"
-#include "support/EngineFixture.h"
+#include "rules/Fish.h"
+#include "support/GameTest.h"
 
 #include <Ogre.h>
 

@@ -1,24 +1,9 @@
-#include "input/Steering.h"
+#include "input/ExampleFrameListener.h"
 
 #include "game/CameraTrackListener.h"
-#include "support/EngineFixture.h"
+#include "support/GameTest.h"
 
 #include <OgreSceneNode.h>
-
-TEST(LiesStrictlyInside, TouchingAnyEdgeCountsAsOutside)
-{
-    const Rect tank{0, 0, 500, 400};
-    EXPECT_TRUE(liesStrictlyInside({1, 1, 40, 10}, tank));
-    EXPECT_FALSE(liesStrictlyInside({0, 1, 40, 10}, tank));
-    EXPECT_FALSE(liesStrictlyInside({460, 1, 40, 10}, tank));
-    EXPECT_TRUE(liesStrictlyInside({459.9f, 1, 40, 10}, tank));
-    EXPECT_FALSE(liesStrictlyInside({1, 0, 40, 10}, tank));
-    EXPECT_FALSE(liesStrictlyInside({1, 390, 40, 10}, tank));
-    EXPECT_FALSE(liesStrictlyInside({-1000, -1000, 40, 10}, tank));
-    // Nothing as wide or as high as the tank fits.
-    EXPECT_FALSE(liesStrictlyInside({0.5f, 1, 500, 10}, tank));
-    EXPECT_FALSE(liesStrictlyInside({1, 0.5f, 40, 400}, tank));
-}
 
 namespace
 {

@@ -1,7 +1,8 @@
 #include "support/EngineFixture.h"
 
-#include "game/CameraTrackApplication.h"
+#include "app/ExampleApplication.h"
 #include "game/CameraTrackListener.h"
+#include "scene/FishVisuals.h"
 
 #include <Ogre.h>
 #include <OgreDefaultHardwareBufferManager.h>
@@ -80,6 +81,7 @@ WindowlessEngine::WindowlessEngine() : WindowlessEngine(Options()) {}
 WindowlessEngine::WindowlessEngine(Options options)
 {
     logs = std::make_unique<Ogre::LogManager>();
+    // Relative to the working directory: the build's test folder.
     Ogre::Log* log = logs->createLog("fishtank_tests.log", true, false, false);
     log->addListener(&logCatcher);
     root = std::make_unique<Ogre::Root>("", "", "");
@@ -129,17 +131,6 @@ size_t WindowlessEngine::billboardSetCount() const
     return scene->getMovableObjects("BillboardSet").size();
 }
 
-TankWorld::TankWorld(Ogre::SceneManager* scene)
-{
-    hookNode = makePanel(scene, "hookSet", "Examples/Hook", 15, 300, Ogre::BBO_BOTTOM_LEFT).node;
-    hookNode->setPosition(1000, 1000, 2);
-    background = makePanel(scene, "backgroundSet", "Examples/OceanBackground", 500, 400,
-                           Ogre::BBO_BOTTOM_LEFT);
-    resetFish(player);
-    createFishVisuals(player, 0, 0, scene, &background, "Examples/ZorvFish",
-                      "Examples/ZorvFishRight", 200, 300, 40, 10);
-}
-
 Fish makeFish(Ogre::SceneManager* scene, Panel* tank, float x, float y, int width, int direction,
               int speed, bool shark)
 {
@@ -152,18 +143,13 @@ Fish makeFish(Ogre::SceneManager* scene, Panel* tank, float x, float y, int widt
     return fish;
 }
 
-PlayableTank::PlayableTank(Dice* otherDice) : world(engine.scene)
+PlayableTank::PlayableTank(Dice* otherDice)
 {
-    camera = engine.scene->createCamera("PlayerCam");
-    InputDevices devices;
-    devices.keyboard = &keyboard;
-    devices.mouse = &mouse;
-    listener = std::make_unique<CameraTrackListener>(&window, camera, devices, platform,
-                                                     otherDice ? *otherDice : dice);
-    listener->player = &world.player;
-    listener->hookNode = world.hookNode;
-    listener->background = &world.background;
-    listener->fishes = &world.fishes;
+    camera = createPlayerCamera(engine.scene);
+    buildTank(engine.scene, camera, world);
+    listener = makeTankListener(&window, camera, world,
+                                std::make_unique<LentInput>(&keyboard, &mouse, &inputReleased),
+                                platform, otherDice ? *otherDice : dice);
 }
 
 PlayableTank::~PlayableTank()

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "game/Fish.h"
-#include "game/Panel.h"
+#include "game/TankScene.h"
 #include "support/FakeDevices.h"
+#include "support/ScriptedDice.h"
 
 #include <OgreDefaultHardwareBufferManager.h>
 #include <OgreLog.h>
 #include <OgrePrerequisites.h>
-#include <gtest/gtest.h>
 
 #include <memory>
 #include <string>
@@ -63,24 +62,13 @@ public:
     Ogre::SceneManager* scene = nullptr;
 };
 
-// The tank as the game builds it: the backdrop at the origin, 500 by 400, the hook parked
-// out of view and the player's fish at (200, 300), 40 by 10, facing left.
-struct TankWorld
-{
-    explicit TankWorld(Ogre::SceneManager* scene);
-
-    Panel background;
-    Ogre::SceneNode* hookNode = nullptr;
-    Fish player;
-    std::vector<Fish> fishes;
-};
-
 // Adds another fish to the scene at (x, y), as the spawner would make it.
 Fish makeFish(Ogre::SceneManager* scene, Panel* tank, float x, float y, int width,
               int direction = -1, int speed = 0, bool shark = false);
 
-// A window-less engine, the tank and the game's listener on fake devices. The listener
-// draws from the scripted dice unless it is handed other dice.
+// A window-less engine with the tank and the game's listener, built and wired by the game's
+// own code, on fake devices. The listener draws from the scripted dice unless it is handed
+// other dice.
 class PlayableTank
 {
 public:
@@ -99,12 +87,9 @@ public:
     Ogre::Camera* camera = nullptr;
     FakeKeyboard keyboard;
     FakeMouse mouse;
+    bool inputReleased = false;
     RecordingPlatform platform;
     ScriptedDice dice;
-    TankWorld world;
+    TankRecords world;
     std::unique_ptr<CameraTrackListener> listener;
-};
-
-class GameTest : public ::testing::Test, public PlayableTank
-{
 };

@@ -39,18 +39,15 @@ void FakeWindow::copyContentsToMemory(const Ogre::Box&, const Ogre::PixelBox&, F
     ++copies;
 }
 
-int ScriptedDice::roll()
+LentInput::LentInput(OIS::Keyboard* keyboard_, OIS::Mouse* mouse_, bool* released_)
+    : released(released_)
 {
-    ++rolls;
-    if (draws.empty())
-        return fallback;
-    const int draw = draws.front();
-    draws.pop_front();
-    return draw;
+    keyboard = keyboard_;
+    mouse = mouse_;
 }
 
-int SteadyDice::roll()
+LentInput::~LentInput()
 {
-    state = state * 1103515245u + 12345u;
-    return int((state >> 1) & 0x7FFFFFFF);
+    if (released != nullptr)
+        *released = true;
 }

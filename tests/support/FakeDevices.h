@@ -1,13 +1,12 @@
 #pragma once
 
-#include "app/Platform.h"
-#include "game/Dice.h"
+#include "input/InputSystem.h"
+#include "platform/Platform.h"
 
 #include <OISKeyboard.h>
 #include <OISMouse.h>
 #include <OgreRenderWindow.h>
 
-#include <deque>
 #include <set>
 #include <string>
 #include <vector>
@@ -78,35 +77,24 @@ class RecordingPlatform : public Platform
 public:
     void sleepMilliseconds(int milliseconds) override { sleeps.push_back(milliseconds); }
     void playSound(const std::string& path) override { sounds.push_back(path); }
+    void showError(const std::string& caption, const std::string& text) override
+    {
+        errors.push_back(caption + "\n" + text);
+    }
 
     std::vector<int> sleeps;
     std::vector<std::string> sounds;
+    std::vector<std::string> errors;
 };
 
-// Dice that give the draws the test wrote down, in order.
-class ScriptedDice : public Dice
+// Devices the test owns, lent to a listener: when the listener lets go of its input, the
+// fakes live on, and the test can see that they were let go.
+class LentInput : public InputSystem
 {
 public:
-    ScriptedDice() = default;
-    explicit ScriptedDice(std::deque<int> draws_) : draws(std::move(draws_)) {}
-    void reseedFromClock() override { ++reseeds; }
-    int roll() override;
-
-    // When the script runs out, every further draw is this value.
-    int fallback = 0;
-    std::deque<int> draws;
-    int reseeds = 0;
-    int rolls = 0;
-};
-
-// A fixed pseudo-random sequence, so a long game plays the same on every run.
-class SteadyDice : public Dice
-{
-public:
-    explicit SteadyDice(unsigned seed = 1) : state(seed) {}
-    void reseedFromClock() override {}
-    int roll() override;
+    LentInput(OIS::Keyboard* keyboard_, OIS::Mouse* mouse_, bool* released_ = nullptr);
+    ~LentInput() override;
 
 private:
-    unsigned state;
+    bool* released;
 };

@@ -1,5 +1,5 @@
-#include "app/SoundPath.h"
-#include "app/SoundPlayer.h"
+#include "platform/SoundPath.h"
+#include "platform/SoundPlayer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,8 @@
-#include "game/Fish.h"
+#include "scene/FishVisuals.h"
 
 #include "support/EngineFixture.h"
+
+#include <gtest/gtest.h>
 
 #include <OgreBillboard.h>
 #include <OgreBillboardSet.h>
@@ -9,7 +11,7 @@
 
 namespace
 {
-class FishTest : public ::testing::Test
+class FishVisualsTest : public ::testing::Test
 {
 protected:
     WindowlessEngine engine;
@@ -20,11 +22,18 @@ float depthOf(Ogre::SceneNode* node)
 {
     return node->getPosition().z;
 }
+
+// The number in a fish picture's name, "Fish<n>".
+int pictureNumber(const Ogre::BillboardSet* set)
+{
+    const std::string& name = set->getName();
+    EXPECT_EQ(name.rfind("Fish", 0), 0u) << name;
+    return std::stoi(name.substr(4));
+}
 } // namespace
 
-TEST_F(FishTest, PlayerStartsFacingLeftAtItsPlaceWithTwoNumberedPictures)
+TEST_F(FishVisualsTest, PlayerStartsFacingLeftAtItsPlaceWithTwoNumberedPictures)
 {
-    const int first = nextFishNameNumber();
     Fish player;
     resetFish(player);
     createFishVisuals(player, 0, 0, engine.scene, &tank, "Examples/ZorvFish",
@@ -37,8 +46,8 @@ TEST_F(FishTest, PlayerStartsFacingLeftAtItsPlaceWithTwoNumberedPictures)
     EXPECT_EQ(fishVelocity(player), Ogre::Vector3::ZERO);
     EXPECT_FLOAT_EQ(centreX(player), 220);
     EXPECT_FLOAT_EQ(centreY(player), 305);
-    EXPECT_EQ(player.leftSet->getName(), "Fish" + std::to_string(first));
-    EXPECT_EQ(player.rightSet->getName(), "Fish" + std::to_string(first + 1));
+    const int first = pictureNumber(player.leftSet);
+    EXPECT_EQ(pictureNumber(player.rightSet), first + 1);
     EXPECT_EQ(player.leftSet->getMaterialName(), "Examples/ZorvFish");
     EXPECT_EQ(player.rightSet->getMaterialName(), "Examples/ZorvFishRight");
     EXPECT_EQ(player.leftSet->getBillboardOrigin(), Ogre::BBO_BOTTOM_LEFT);
@@ -53,13 +62,13 @@ TEST_F(FishTest, PlayerStartsFacingLeftAtItsPlaceWithTwoNumberedPictures)
     resetFish(next);
     createFishVisuals(next, 1, 50, engine.scene, &tank, "Examples/RedFish", "Examples/RedFishRight",
                       0, 0, 28, 7);
-    EXPECT_EQ(next.leftSet->getName(), "Fish" + std::to_string(first + 2));
-    EXPECT_EQ(next.rightSet->getName(), "Fish" + std::to_string(first + 3));
+    EXPECT_EQ(pictureNumber(next.leftSet), first + 2);
+    EXPECT_EQ(pictureNumber(next.rightSet), first + 3);
     EXPECT_FLOAT_EQ(depthOf(next.leftNode), -100);
     EXPECT_FLOAT_EQ(depthOf(next.rightNode), 1);
 }
 
-TEST_F(FishTest, TurningOnlySwapsThePictureDepths)
+TEST_F(FishVisualsTest, TurningOnlySwapsThePictureDepths)
 {
     Fish fish;
     createFishVisuals(fish, -1, 10, engine.scene, &tank, "Examples/RedFish",
@@ -83,40 +92,7 @@ TEST_F(FishTest, TurningOnlySwapsThePictureDepths)
     EXPECT_FLOAT_EQ(depthOf(fish.rightNode), -100);
 }
 
-TEST(FishRecord, VelocityIsSpeedTimesDirection)
-{
-    Fish fish;
-    fish.speed = 150;
-    fish.direction = -1;
-    EXPECT_EQ(fishVelocity(fish), Ogre::Vector3(-150, 0, 0));
-    fish.direction = 1;
-    fish.speed = 20;
-    EXPECT_EQ(fishVelocity(fish), Ogre::Vector3(20, 0, 0));
-}
-
-TEST(FishRecord, ResetTouchesOnlyTheFourGameFields)
-{
-    Fish fish;
-    fish.alive = false;
-    fish.isShark = true;
-    fish.score = 99;
-    fish.eatenCount = 7;
-    fish.width = 12;
-    fish.height = 3;
-    fish.speed = 40;
-    fish.direction = 1;
-    resetFish(fish);
-    EXPECT_TRUE(fish.alive);
-    EXPECT_FALSE(fish.isShark);
-    EXPECT_EQ(fish.score, 0);
-    EXPECT_EQ(fish.eatenCount, 0);
-    EXPECT_FLOAT_EQ(fish.width, 12);
-    EXPECT_FLOAT_EQ(fish.height, 3);
-    EXPECT_EQ(fish.speed, 40);
-    EXPECT_EQ(fish.direction, 1);
-}
-
-TEST_F(FishTest, DestroyingAFishReleasesEverythingItMade)
+TEST_F(FishVisualsTest, DestroyingAFishReleasesEverythingItMade)
 {
     const size_t nodes = engine.sceneNodeCount();
     const size_t sets = engine.billboardSetCount();
@@ -133,10 +109,26 @@ TEST_F(FishTest, DestroyingAFishReleasesEverythingItMade)
     EXPECT_FALSE(engine.scene->hasBillboardSet(leftName));
 }
 
-TEST_F(FishTest, AnUnknownPictureIsAnEngineError)
+TEST_F(FishVisualsTest, AnUnknownPictureIsAnEngineError)
 {
     Fish fish;
     EXPECT_THROW(createFishVisuals(fish, 1, 10, engine.scene, &tank, "Examples/NoSuchFish",
                                    "Examples/RedFishRight", 0, 0, 28, 7),
                  Ogre::Exception);
+}
+
+TEST_F(FishVisualsTest, TheRectangleIsReadFromTheNodeAndTheRecordsSize)
+{
+    Fish fish;
+    createFishVisuals(fish, -1, 10, engine.scene, &tank, "Examples/RedFish",
+                      "Examples/RedFishRight", 50, 60, 80, 20);
+    fish.node->setPosition(12.5f, -7, 1);
+    fish.width = 88; // grown, as eating leaves it
+    const Rect rect = fishRect(fish);
+    EXPECT_FLOAT_EQ(rect.x, 12.5f);
+    EXPECT_FLOAT_EQ(rect.y, -7);
+    EXPECT_FLOAT_EQ(rect.width, 88);
+    EXPECT_FLOAT_EQ(rect.height, 20);
+    EXPECT_FLOAT_EQ(centreX(fish), 56.5f);
+    EXPECT_FLOAT_EQ(centreY(fish), 3);
 }
