@@ -16,6 +16,8 @@ CLOSE_WINDOW = os.environ.get("FISHTANK_CLOSE_WINDOW", "")
 WINDOW_TITLE = "OGRE Render Window"
 DIALOG_TITLE = "Rendering Settings"
 ERROR_CAPTION = "An exception has occured!"
+# The game logs this once its first frame is on the screen.
+FIRST_FRAME_LINE = "The first frame is on the screen"
 
 # Where the dialog's buttons sit, from its top-left corner (the X11 dialog takes no Return).
 ACCEPT_BUTTON = (446, 353)
@@ -28,6 +30,7 @@ WINDOW_SIZE = (1024, 768)
 # How long slow machines may take; the game itself is never timed.
 START_TIMEOUT = 60
 EXIT_TIMEOUT = 30
+PICTURE_TIMEOUT = 20
 
 
 def world_to_pixel(x, y):
@@ -171,13 +174,30 @@ class Game:
         time.sleep(0.3)
         self.display.click(x + offset[0], y + offset[1])
 
-    def start(self):
-        """Accepts the settings dialog and waits for the game's window and first frames."""
+    def start(self, tank_expected=True):
+        """Accepts the settings dialog and waits until the game says its first frame is on
+        the screen and (unless told the backdrop is broken) the tank can be seen."""
         self.press_dialog_button(ACCEPT_BUTTON)
         self.window = self.display.wait_for_window(WINDOW_TITLE, process=self.process)
-        self.wait_for_log("*** THE LOGGING IS WORKING ***")
-        time.sleep(0.5)
+        self.wait_for_log(FIRST_FRAME_LINE)
+        self.started = time.time()
+        if tank_expected:
+            self.wait_for_picture(tank_shown, "the tank in the window")
         return self
+
+    def wait_for_picture(self, condition, what, timeout=PICTURE_TIMEOUT):
+        """Screenshots until one meets the condition; returns it."""
+        deadline = time.time() + timeout
+        while True:
+            shot = self.screenshot()
+            if condition(shot):
+                return shot
+            if self.process.poll() is not None:
+                raise AssertionError("the game ended before showing %s:\n%s"
+                                     % (what, self.error_output()[-2000:]))
+            if time.time() > deadline:
+                raise AssertionError("the window never showed %s in %s s" % (what, timeout))
+            time.sleep(0.2)
 
     def wait_for_log(self, line, timeout=START_TIMEOUT):
         deadline = time.time() + timeout
@@ -195,7 +215,9 @@ class Game:
         self.shots += 1
         target = "%s.look_%d.png" % (self.stderr_file.name, self.shots)
         self.display.run("import", "-window", self.window, target)
-        return Image(target)
+        image = Image(target)
+        os.remove(target)
+        return image
 
     def wait(self, timeout=EXIT_TIMEOUT):
         try:
@@ -217,8 +239,6 @@ class Game:
             self.process.kill()
             self.process.wait()
         self.stderr_file.close()
-        for shot in range(1, self.shots + 1):
-            os.remove("%s.look_%d.png" % (self.stderr_file.name, shot))
         os.remove(self.stderr_file.name)
         if self.owns_folder:
             shutil.rmtree(self.folder, ignore_errors=True)
@@ -323,6 +343,28 @@ class GameTestCase(unittest.TestCase):
         self.assertIn(ERROR_CAPTION, output)
         for word in words:
             self.assertIn(word, output)
+
+
+def tank_shown(image):
+    """Water fills the middle of the window: blue above green and red."""
+    r, g, b = image.mean_colour(412, 284, 200, 200)
+    return b > 100 and b > r + 40
+
+
+def play_until_game_over(game, timeout=120):
+    """Swims the player up and down across the fishes' paths until one that is too big (or
+    the hook) ends the game; returns the screenshot with the banner."""
+    deadline = time.time() + timeout
+    keys = ("Up", "Down")
+    turn = 0
+    while True:
+        game.display.hold(keys[turn % 2], seconds=1.5)
+        turn += 1
+        shot = game.screenshot()
+        if banner_shown(shot):
+            return shot
+        if time.time() > deadline:
+            raise AssertionError("no game over in %s s of swimming across the fish" % timeout)
 
 
 def banner_shown(image):

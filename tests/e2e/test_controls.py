@@ -78,16 +78,13 @@ class Commands(GameTestCase):
         game = self.launch().start()
         self.assertFalse(banner_shown(game.screenshot()))
         self.display.hold("p", seconds=0.15)
-        time.sleep(0.4)  # the pausing frame sleeps before it is drawn
-        paused = game.screenshot()
-        self.assertTrue(banner_shown(paused))
+        paused = game.wait_for_picture(banner_shown, "the pause banner")
         # "PAUSE" in warm letters across the middle of the water.
         self.assertGreater(paused.count(300, 310, 424, 140, lambda r, g, b: r > 217 and g > 100 and b < 77),
                            800)
         time.sleep(0.5)
         self.display.hold("p", seconds=0.15)
-        time.sleep(0.4)
-        self.assertFalse(banner_shown(game.screenshot()))
+        game.wait_for_picture(lambda shot: not banner_shown(shot), "the banner gone")
         self.assertCleanExit(game.quit(), game)
 
     def test_sysrq_saves_numbered_screenshots(self):
@@ -122,18 +119,18 @@ class Commands(GameTestCase):
         game = self.launch().start()
         solid = game.screenshot().mean_colour(100, 100, 824, 568)
         self.display.hold("r", seconds=0.3)
-        wire = game.screenshot().mean_colour(100, 100, 824, 568)
-        self.assertLess(sum(wire), sum(solid) / 3)
+        game.wait_for_picture(lambda shot: sum(shot.mean_colour(100, 100, 824, 568)) < sum(solid) / 3,
+                              "the tank in wireframe")
         self.assertCleanExit(game.quit(), game)
 
     def test_f_hides_and_shows_the_score_line(self):
         game = self.launch().start()
         self.assertTrue(score_line_shown(game.screenshot()))
         self.display.hold("f", seconds=0.3)
-        self.assertFalse(score_line_shown(game.screenshot()))
+        game.wait_for_picture(lambda shot: not score_line_shown(shot), "the score line hidden")
         time.sleep(1.0)
         self.display.hold("f", seconds=0.3)
-        self.assertTrue(score_line_shown(game.screenshot()))
+        game.wait_for_picture(score_line_shown, "the score line again")
         self.assertCleanExit(game.quit(), game)
 
 
