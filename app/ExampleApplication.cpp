@@ -1,17 +1,20 @@
 #include "app/ExampleApplication.h"
 
 #include "app/RenderLoopListener.h"
+#include "app/RenderSettings.h"
 #include "input/ExampleFrameListener.h"
 #include "platform/DesktopCheck.h"
+#include "platform/FileCheck.h"
 #include "platform/QuitSignals.h"
+#include "platform/XErrors.h"
 
 #include <Bites/OgreBitesConfigDialog.h>
 #include <Bites/OgreWindowEventUtilities.h>
 #include <Ogre.h>
 #include <Overlay/OgreOverlaySystem.h>
 
-#include <cstdio>
 #include <filesystem>
+#include <iostream>
 
 namespace
 {
@@ -48,6 +51,8 @@ void ExampleApplication::run()
     root->addFrameListener(loopListener.get());
     root->startRendering();
     removeQuitSignals();
+    if (quitSignalled())
+        std::cerr << "fishtank: ended by signal " << quitSignal() << std::endl;
     tearDownScene();
 }
 
@@ -58,6 +63,15 @@ bool ExampleApplication::setUp()
                     "No X display could be opened: fishtank needs a desktop to draw on "
                     "(is DISPLAY set?)",
                     "ExampleApplication::setUp");
+    installXErrorHandlers();
+    ignoreFileSizeSignal();
+    // A folder or a pipe where one of these files should be would hang the engine's reader.
+    for (const char* name : {"plugins.cfg", "ogre.cfg", "resources.cfg", "Ogre.log"})
+    {
+        const std::string reason = unreadableFileReason(resourcePath + name, true);
+        if (!reason.empty())
+            OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND, reason, "ExampleApplication::setUp");
+    }
     root = std::make_unique<Ogre::Root>(resourcePath + "plugins.cfg", resourcePath + "ogre.cfg",
                                         resourcePath + "Ogre.log");
     // Overlay scripts are only understood once the overlay system exists.
@@ -78,39 +92,26 @@ bool ExampleApplication::setUp()
 
 bool ExampleApplication::openRenderWindow()
 {
-    restoreSavedSettings();
-    if (!root->showConfigDialog(OgreBites::getNativeConfigDialog()))
+    const std::string settingsFile = resourcePath + "ogre.cfg";
+    restoreRenderSettings(*root, settingsFile);
+    if (!OgreBites::getNativeConfigDialog()->display())
         return false;
+    saveRenderSettings(*root, settingsFile);
     window = root->initialise(true, kWindowTitle);
+    // An X error here means the window could not be made as the settings ask.
+    void* display = nullptr;
+    window->getCustomAttribute("XDISPLAY", &display);
+    if (xErrorAfterSync(display))
+    {
+        setRenderSettingsAside(settingsFile, "the window could not be made with them");
+        OGRE_EXCEPT(Ogre::Exception::ERR_RENDERINGAPI_ERROR,
+                    "The game's window could not be made with the render settings chosen; they "
+                    "were set aside, and the next start offers the defaults",
+                    "ExampleApplication::openRenderWindow");
+    }
     // Resize and close reach the listeners only for windows the message pump knows.
     OgreBites::WindowEventUtilities::_addRenderWindow(window);
     return true;
-}
-
-void ExampleApplication::restoreSavedSettings()
-{
-    if (root->getAvailableRenderers().empty())
-        OGRE_EXCEPT(Ogre::Exception::ERR_RENDERINGAPI_ERROR,
-                    "No render system could be loaded: " + resourcePath +
-                        "plugins.cfg must name RenderSystem_GL and the folder that holds it",
-                    "ExampleApplication::openRenderWindow");
-    const std::string saved = resourcePath + "ogre.cfg";
-    try
-    {
-        root->restoreConfig();
-    }
-    catch (const Ogre::Exception& error)
-    {
-        // Settings this render system rejects would stop every start until someone found
-        // the file: keep it aside for a look, and let the dialog start from the defaults.
-        const std::string aside = saved + ".rejected";
-        std::rename(saved.c_str(), aside.c_str());
-        Ogre::LogManager::getSingleton().logWarning("The saved render settings were set aside as " +
-                                                    aside + ": " + error.getDescription());
-    }
-    // With nothing saved, the one render system there is comes preselected.
-    if (root->getRenderSystem() == nullptr)
-        root->setRenderSystem(root->getAvailableRenderers().front());
 }
 
 void ExampleApplication::makeSceneManager()
@@ -148,6 +149,8 @@ void ExampleApplication::makeViewports()
     viewport->setBackgroundColour(Ogre::ColourValue(0, 0, 0, 1));
     camera->setAspectRatio(Ogre::Real(viewport->getActualWidth()) /
                            Ogre::Real(viewport->getActualHeight()));
+    // A resized window keeps the picture's proportions.
+    camera->setAutoAspectRatio(true);
 }
 
 void ExampleApplication::addResourceLocations()
@@ -165,6 +168,12 @@ void ExampleApplication::addResourceLocations()
                 OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND,
                             "The resource folder '" + setting.second + "' named in " +
                                 resourcePath + "resources.cfg does not exist",
+                            "ExampleApplication::addResourceLocations");
+            // A pipe among the resources would hang the engine when it reads them.
+            const std::string unreadable =
+                setting.first == "FileSystem" ? unreadableEntryReason(setting.second) : "";
+            if (!unreadable.empty())
+                OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND, unreadable,
                             "ExampleApplication::addResourceLocations");
             groups.addResourceLocation(setting.second, setting.first, section.first, false);
         }

@@ -57,9 +57,6 @@ protected:
     Platform& platform;
 
 private:
-    // Loads ogre.cfg for the dialog; a file the render system rejects is set aside.
-    void restoreSavedSettings();
-
     std::unique_ptr<Ogre::OverlaySystem> overlaySystem;
     std::unique_ptr<RenderLoopListener> loopListener;
 };

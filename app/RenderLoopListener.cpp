@@ -1,13 +1,15 @@
 #include "app/RenderLoopListener.h"
 
 #include "platform/QuitSignals.h"
+#include "platform/XErrors.h"
 
 #include <Bites/OgreWindowEventUtilities.h>
 #include <OgreLogManager.h>
 
 bool RenderLoopListener::frameStarted(const Ogre::FrameEvent&)
 {
-    return !quitSignalled();
+    // A window destroyed by another program shows up as an X error: end the loop cleanly.
+    return !quitSignalled() && !xErrorReported();
 }
 
 bool RenderLoopListener::frameEnded(const Ogre::FrameEvent&)

@@ -3,8 +3,8 @@
 #include <OgreFrameListener.h>
 
 // Keeps the render loop in touch with the desktop: window events (resize, close) are
-// delivered between frames, a quit signal ends the loop at the next frame, and the log
-// says when the first frame is on the screen.
+// delivered between frames, a quit signal or an X error ends the loop at the next frame, and the
+// log says when the first frame is on the screen.
 class RenderLoopListener : public Ogre::FrameListener
 {
 public:

@@ -13,6 +13,11 @@ OisInputSystem::OisInputSystem(Ogre::RenderWindow* window)
     window->getCustomAttribute("WINDOW", &windowHandle);
     OIS::ParamList parameters;
     parameters.insert(std::make_pair(std::string("WINDOW"), std::to_string(windowHandle)));
+    // The desktop stays usable: the game reads keys and the pointer while its window has
+    // them, and never takes the keyboard or the pointer away from other windows.
+    parameters.insert(std::make_pair(std::string("x11_keyboard_grab"), std::string("false")));
+    parameters.insert(std::make_pair(std::string("x11_mouse_grab"), std::string("false")));
+    parameters.insert(std::make_pair(std::string("x11_mouse_hide"), std::string("false")));
 
     manager = OIS::InputManager::createInputSystem(parameters);
     try

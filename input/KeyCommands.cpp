@@ -3,6 +3,7 @@
 #include "input/ExampleFrameListener.h"
 
 #include "input/InputTuning.h"
+#include "platform/NewFile.h"
 #include "platform/Platform.h"
 #include "scene/FishVisuals.h"
 
@@ -150,18 +151,32 @@ void ExampleFrameListener::nextFiltering()
 void ExampleFrameListener::takeScreenshot()
 {
     ++screenshotCount;
-    const Ogre::String name = "screenshot_" + std::to_string(screenshotCount) + ".png";
-    // A screenshot that cannot be written (a full disk, a read-only folder) must not end
-    // the game in progress; the log keeps the reason.
+    Ogre::LogManager& log = Ogre::LogManager::getSingleton();
+    // A screenshot that cannot be made or written (a full disk, a read-only folder) must not
+    // end the game in progress; the log keeps the reason, and no broken file is left.
+    std::string picture;
     try
     {
-        window->writeContentsToFile(name);
+        Ogre::Image image(window->suggestPixelFormat(), window->getWidth(), window->getHeight());
+        Ogre::PixelBox pixels = image.getPixelBox();
+        window->copyContentsToMemory(pixels, pixels);
+        picture = image.encode("png")->getAsString();
     }
     catch (const std::exception& error)
     {
-        Ogre::LogManager::getSingleton().logMessage("Screenshot " + name +
-                                                    " was not saved: " + error.what());
+        log.logMessage("Screenshot screenshot_" + std::to_string(screenshotCount) +
+                       ".png was not saved: " + error.what());
+        return;
     }
+    // Pictures from earlier games in this folder are kept: the next free number is taken.
+    const SavedFile saved = saveAsNewNumberedFile("screenshot_", ".png", screenshotCount, picture);
+    if (!saved.saved)
+    {
+        log.logMessage("Screenshot " + saved.name + " was not saved: " + saved.error);
+        return;
+    }
+    screenshotCount = saved.number;
+    log.logMessage("Screenshot saved as " + saved.name);
 }
 
 void ExampleFrameListener::nextPolygonMode()

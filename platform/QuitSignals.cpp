@@ -6,25 +6,37 @@ namespace
 {
 volatile std::sig_atomic_t quitRequested = 0;
 
-extern "C" void requestQuit(int)
+extern "C" void requestQuit(int number)
 {
-    quitRequested = 1;
+    quitRequested = number;
 }
+
+const int kQuitSignals[] = {SIGINT, SIGTERM, SIGHUP};
 } // namespace
 
 void installQuitSignals()
 {
-    std::signal(SIGINT, requestQuit);
-    std::signal(SIGTERM, requestQuit);
+    for (int number : kQuitSignals)
+        std::signal(number, requestQuit);
 }
 
 void removeQuitSignals()
 {
-    std::signal(SIGINT, SIG_DFL);
-    std::signal(SIGTERM, SIG_DFL);
+    for (int number : kQuitSignals)
+        std::signal(number, SIG_DFL);
 }
 
 bool quitSignalled()
 {
     return quitRequested != 0;
+}
+
+int quitSignal()
+{
+    return quitRequested;
+}
+
+void ignoreFileSizeSignal()
+{
+    std::signal(SIGXFSZ, SIG_IGN);
 }

@@ -1,11 +1,17 @@
 #pragma once
 
-// SIGINT and SIGTERM end the game the way Escape does: the render loop stops at the next
-// frame and everything, the keyboard grab first, is given back in order.
+// SIGINT, SIGTERM and SIGHUP (the terminal closed) end the game the way Escape does: the
+// render loop stops at the next frame and everything, the keyboard first, is given back
+// in order.
 void installQuitSignals();
 
-// Gives SIGINT and SIGTERM their usual effect again once there is no render loop to end.
+// Gives those signals their usual effect again once there is no render loop to end.
 void removeQuitSignals();
 
-// True once SIGINT or SIGTERM has arrived.
+// True once one of them has arrived; quitSignal() says which (0 for none).
 bool quitSignalled();
+int quitSignal();
+
+// A file that grows past the process's size limit is then a write error the game reports,
+// not a signal that kills it mid-game.
+void ignoreFileSizeSignal();

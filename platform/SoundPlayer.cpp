@@ -1,5 +1,7 @@
 #include "platform/SoundPlayer.h"
 
+#include "platform/FileCheck.h"
+
 #include <SDL.h>
 
 namespace
@@ -40,6 +42,9 @@ const std::vector<Uint8>& SoundPlayer::samplesOf(const std::string& file)
         return found->second;
 
     std::vector<Uint8>& samples = clips[file];
+    // A pipe or a folder in the sound's place would make the reader wait or fail oddly.
+    if (!unreadableFileReason(file, false).empty())
+        return samples;
     SDL_AudioSpec fileFormat{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;

@@ -9,7 +9,7 @@ FISHTANK_PACKAGES="cmake g++ make pkg-config libogre-1.12-dev libois-dev libsdl2
     libgtest-dev libgmock-dev libx11-dev fonts-dejavu-core libgl1-mesa-dri xfonts-base"
 # What the tests need besides: an X server of their own, real input, pixel checks.
 FISHTANK_TEST_PACKAGES="xvfb xdotool imagemagick x11-utils x11-xserver-utils python3
-    dpkg-dev file"
+    dpkg-dev file openbox wmctrl"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -12,7 +12,7 @@ import time
 import unittest
 
 RUN_DIR = os.environ.get("FISHTANK_RUN_DIR", "")
-CLOSE_WINDOW = os.environ.get("FISHTANK_CLOSE_WINDOW", "")
+X_HELPER = os.environ.get("FISHTANK_X_HELPER", "")
 WINDOW_TITLE = "OGRE Render Window"
 DIALOG_TITLE = "Rendering Settings"
 ERROR_CAPTION = "An exception has occured!"
@@ -55,8 +55,8 @@ class Display:
         self.name = ":" + number
         self.env = dict(os.environ, DISPLAY=self.name)
         # A window manager would have made the close message's atoms before any game starts.
-        if CLOSE_WINDOW:
-            self.run(CLOSE_WINDOW, "--intern")
+        if X_HELPER:
+            self.run(X_HELPER, "--intern")
 
     def run(self, *args, check=True):
         return subprocess.run(list(args), env=self.env, check=check, capture_output=True,
@@ -130,7 +130,7 @@ class Game:
     """One run of the game: by default in a scratch copy of the run directory; or another
     command (the installed launcher) whose files land in the given folder."""
 
-    def __init__(self, display, prepare=None, env=None, command=None, folder=None):
+    def __init__(self, display, prepare=None, env=None, command=None, folder=None, prefix=None):
         self.display = display
         self.owns_folder = folder is None
         if folder is None:
@@ -142,6 +142,8 @@ class Game:
         self.folder = folder
         if prepare is not None:
             prepare(self.folder)
+        if prefix:
+            command = list(prefix) + list(command)
         self.stderr_file = tempfile.NamedTemporaryFile("w", prefix="fishtank_stderr_",
                                                        delete=False)
         game_env = dict(display.env, SDL_AUDIODRIVER="dummy")
@@ -278,6 +280,17 @@ class Image:
         """How many pixels of the rectangle meet condition(r, g, b), each 0..255."""
         return sum(1 for _, _, r, g, b in self._pixels(x, y, width, height) if condition(r, g, b))
 
+    def bounds(self, x, y, width, height, condition):
+        """(left, top, right, bottom) of the pixels that meet the condition, or None."""
+        xs, ys = [], []
+        for px, py, r, g, b in self._pixels(x, y, width, height):
+            if condition(r, g, b):
+                xs.append(px)
+                ys.append(py)
+        if not xs:
+            return None
+        return min(xs), min(ys), max(xs), max(ys)
+
     def centroid(self, x, y, width, height, condition):
         """Mean position of the pixels that meet the condition, or None."""
         xs, ys = [], []
@@ -321,8 +334,9 @@ class GameTestCase(unittest.TestCase):
     def tearDownClass(cls):
         cls.display.close()
 
-    def launch(self, prepare=None, env=None, command=None, folder=None):
-        game = Game(self.display, prepare=prepare, env=env, command=command, folder=folder)
+    def launch(self, prepare=None, env=None, command=None, folder=None, prefix=None):
+        game = Game(self.display, prepare=prepare, env=env, command=command, folder=folder,
+                    prefix=prefix)
         self.addCleanup(game.cleanup)
         return game
 

@@ -1,0 +1,42 @@
+#include "platform/FileCheck.h"
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+
+std::string unreadableFileReason(const std::string& path, bool mayBeMissing)
+{
+    struct stat status
+    {
+    };
+    if (stat(path.c_str(), &status) != 0)
+    {
+        if (errno == ENOENT && mayBeMissing)
+            return "";
+        return path + " cannot be read: " + std::strerror(errno);
+    }
+    if (S_ISDIR(status.st_mode))
+        return path + " is a folder where the game needs a file";
+    if (!S_ISREG(status.st_mode))
+        return path + " is not a plain file (a pipe or a device?) where the game needs one";
+    if (access(path.c_str(), R_OK) != 0)
+        return path + " cannot be read: " + std::strerror(errno);
+    return "";
+}
+
+std::string unreadableEntryReason(const std::string& folder)
+{
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+    {
+        if (entry.is_directory(error))
+            continue;
+        const std::string reason = unreadableFileReason(entry.path().string(), false);
+        if (!reason.empty())
+            return reason;
+    }
+    return "";
+}

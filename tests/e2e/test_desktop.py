@@ -1,0 +1,251 @@
+"""The game as a good citizen of a desktop: an error box a person can read and close from
+the keyboard, saved settings that cannot stop it, no hang on odd files, screenshots that
+are never lost or half-written, a keyboard and pointer it never takes away, a picture that
+keeps its proportions, and status 0 however it ends."""
+import os
+import re
+import subprocess
+import time
+import unittest
+
+from harness import (ACCEPT_BUTTON, DIALOG_TITLE, ERROR_CAPTION, ORANGE, RUN_DIR, WINDOW_TITLE,
+                     X_HELPER, Display, Game, GameTestCase)
+
+NOBODY = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"]
+
+
+def saved_setting(name, value):
+    """Prepares the game's folder with one line of ogre.cfg changed."""
+    def prepare(folder):
+        path = os.path.join(folder, "ogre.cfg")
+        with open(path) as saved:
+            text = saved.read()
+        text, count = re.subn(r"^%s=.*$" % re.escape(name), "%s=%s" % (name, value), text,
+                              flags=re.M)
+        assert count == 1, "ogre.cfg has no %s" % name
+        with open(path, "w") as out:
+            out.write(text)
+    return prepare
+
+
+def odd_file(name, kind):
+    """Prepares the game's folder with a folder or a pipe where the named file should be."""
+    def prepare(folder):
+        path = os.path.join(folder, name)
+        os.remove(path)
+        if kind == "folder":
+            os.mkdir(path)
+        else:
+            os.mkfifo(path)
+    return prepare
+
+
+def open_to_nobody(folder):
+    """Lets an ordinary user play in the folder: root ignores file modes, so the cases about
+    permissions are played as the user nobody."""
+    for directory, folders, files in os.walk(folder):
+        os.chmod(directory, 0o777)
+        for name in files:
+            os.chmod(os.path.join(directory, name), 0o666)
+
+
+def player_shape(shot):
+    """Width over height of the player's orange fish, or None."""
+    box = shot.bounds(0, 0, shot.width, shot.height, ORANGE)
+    if box is None:
+        return None
+    left, top, right, bottom = box
+    return (right - left + 1) / (bottom - top + 1)
+
+
+class ReadableErrors(GameTestCase):
+    def test_a_long_error_fits_the_screen_and_return_or_escape_closes_it(self):
+        deep = "resources/" + "a_folder_with_a_rather_long_name/" * 8 + "materials"
+        for key in ("Return", "Escape"):
+            with self.subTest(key=key):
+                game = self.launch(prepare=lambda folder: _replace_in(
+                    folder, "resources.cfg", "resources/materials", deep))
+                box = self.display.wait_for_window(ERROR_CAPTION, process=game.process)
+                _, _, width, height = self.display.geometry(box)
+                self.assertLessEqual(width, 900, "the box fits a 1024-pixel screen")
+                self.assertGreater(height, 60, "the text is wrapped onto several lines")
+                self.display.run("xdotool", "windowfocus", "--sync", box, check=False)
+                self.display.hold(key, seconds=0.2)
+                self.assertCleanExit(game.wait(), game)
+                self.assertIn(deep, game.error_output(), "the full text on standard error")
+
+
+def _replace_in(folder, name, old, new):
+    path = os.path.join(folder, name)
+    with open(path) as source:
+        text = source.read()
+    with open(path, "w") as out:
+        out.write(text.replace(old, new))
+
+
+class SavedSettings(GameTestCase):
+    def test_a_video_mode_that_cannot_work_gives_the_games_own_window(self):
+        for mode in ("1024x768", "0 x 0", "a big one"):
+            with self.subTest(mode=mode):
+                game = self.launch(prepare=saved_setting("Video Mode", mode)).start()
+                _, _, width, height = self.display.geometry(game.window)
+                self.assertEqual((width, height), (1024, 768))
+                self.assertIn("'Video Mode=%s' does not work here" % mode, game.log())
+                self.assertCleanExit(game.quit(), game)
+                with open(game.path("ogre.cfg")) as saved:
+                    self.assertRegex(saved.read(), r"Video Mode=1024 x +768")
+
+    def test_the_fixed_pipeline_cannot_be_switched_off(self):
+        game = self.launch(prepare=saved_setting("Fixed Pipeline Enabled", "No")).start()
+        self.assertIn("'Fixed Pipeline Enabled=No' does not work here", game.log())
+        self.assertCleanExit(game.quit(), game)
+
+    def test_settings_that_cannot_be_saved_do_not_stop_the_game(self):
+        def read_only_settings(folder):
+            open_to_nobody(folder)
+            os.chmod(os.path.join(folder, "ogre.cfg"), 0o444)
+
+        game = self.launch(prepare=read_only_settings, prefix=NOBODY).start()
+        self.assertIn("The render settings could not be saved in ogre.cfg", game.log())
+        self.assertCleanExit(game.quit(), game)
+
+
+class OddFiles(GameTestCase):
+    def test_a_folder_or_a_pipe_in_place_of_a_file_is_named_in_the_box(self):
+        cases = [(name, "folder") for name in ("plugins.cfg", "ogre.cfg", "resources.cfg")]
+        cases += [(name, "pipe") for name in ("plugins.cfg", "ogre.cfg", "resources.cfg",
+                                              "resources/materials/fishtank.material")]
+        for name, kind in cases:
+            with self.subTest(name=name, kind=kind):
+                began = time.time()
+                game = self.launch(prepare=odd_file(name, kind))
+                self.display.wait_for_window(ERROR_CAPTION, process=game.process)
+                self.assertLess(time.time() - began, 20, "no hang")
+                self.assertErrorBox(game, os.path.basename(name))
+
+    def test_an_unreadable_file_is_named_in_the_box(self):
+        def unreadable_material(folder):
+            open_to_nobody(folder)
+            os.chmod(os.path.join(folder, "resources", "materials", "fishtank.material"), 0)
+
+        game = self.launch(prepare=unreadable_material, prefix=NOBODY)
+        self.assertErrorBox(game, "fishtank.material", "cannot be read")
+
+    def test_a_pipe_in_place_of_a_sound_leaves_the_game_silent(self):
+        game = self.launch(prepare=odd_file("resources/gulp.wav", "pipe")).start()
+        self.assertCleanExit(game.quit(), game)
+
+
+class Screenshots(GameTestCase):
+    def test_what_is_already_there_is_never_replaced_or_followed(self):
+        def earlier_game(folder):
+            with open(os.path.join(folder, "screenshot_1.png"), "w") as earlier:
+                earlier.write("an earlier game's picture")
+            os.symlink(os.path.join(folder, "elsewhere.png"),
+                       os.path.join(folder, "screenshot_2.png"))
+
+        game = self.launch(prepare=earlier_game).start()
+        self.display.hold("Print", seconds=0.3)
+        game.wait_for_log("Screenshot saved as screenshot_3.png")
+        with open(game.path("screenshot_1.png")) as earlier:
+            self.assertEqual(earlier.read(), "an earlier game's picture")
+        self.assertFalse(os.path.exists(game.path("elsewhere.png")), "the link was not followed")
+        self.assertCleanExit(game.quit(), game)
+
+    def test_a_full_disk_leaves_no_broken_file_and_says_why(self):
+        # A file-size limit stands in for a full disk: the log fits, a picture does not.
+        game = self.launch(prefix=["bash", "-c", 'ulimit -f 64 && exec "$0"']).start()
+        self.display.hold("Print", seconds=0.3)
+        game.wait_for_log("Screenshot screenshot_1.png was not saved: File too large")
+        self.assertIsNone(game.process.poll(), "the game goes on")
+        leftovers = [name for name in os.listdir(game.folder) if "screenshot" in name]
+        self.assertEqual(leftovers, [])
+        self.assertCleanExit(game.quit(), game)
+
+    def test_a_folder_that_may_not_be_written_loses_nothing_and_says_why(self):
+        def read_only_folder(folder):
+            open_to_nobody(folder)
+            with open(os.path.join(folder, "Ogre.log"), "w"):
+                pass
+            os.chmod(os.path.join(folder, "Ogre.log"), 0o666)
+            os.chmod(folder, 0o555)
+
+        game = self.launch(prepare=read_only_folder, prefix=NOBODY).start()
+        self.display.hold("Print", seconds=0.3)
+        game.wait_for_log("Screenshot screenshot_1.png was not saved: Permission denied")
+        self.assertCleanExit(game.quit(), game)
+        os.chmod(game.folder, 0o755)
+
+
+class SharedDesktop(GameTestCase):
+    def test_the_game_takes_neither_the_keyboard_nor_the_pointer(self):
+        game = self.launch().start()
+        self.assertEqual(self.display.run(X_HELPER, "--try-grab").stdout.strip(),
+                         "keyboard=ok pointer=ok")
+        # The keys still reach the game's window.
+        before = game.screenshot().centroid(0, 0, 1024, 768, ORANGE)
+        self.display.hold("Right", seconds=0.5)
+        after = game.screenshot().centroid(0, 0, 1024, 768, ORANGE)
+        self.assertGreater(after[0] - before[0], 20)
+        self.assertCleanExit(game.quit(), game)
+
+    def test_a_resized_window_keeps_the_pictures_proportions(self):
+        game = self.launch().start()
+        shape = player_shape(game.screenshot())
+        self.display.run("xdotool", "windowsize", game.window, "1024", "512")
+
+        def resized(shot):
+            return shot.height == 512 and player_shape(shot) is not None
+
+        game.wait_for_picture(resized, "the window at its new size")
+        time.sleep(0.5)  # a frame or two at the new size
+        self.assertAlmostEqual(player_shape(game.screenshot()), shape, delta=shape * 0.15)
+        self.assertCleanExit(game.quit(), game)
+
+
+class WaysOut(GameTestCase):
+    def test_a_window_destroyed_by_another_program_ends_the_game_cleanly(self):
+        game = self.launch().start()
+        self.display.run(X_HELPER, "--destroy", game.window)
+        self.assertCleanExit(game.wait(), game)
+        self.assertIn("the X server reported an error", game.error_output())
+
+    def test_a_closed_terminal_ends_the_game_cleanly(self):
+        game = self.launch().start()
+        game.signal(1)  # SIGHUP
+        self.assertCleanExit(game.wait(), game)
+        self.assertIn("ended by signal 1", game.error_output())
+
+    def test_the_display_going_away_ends_the_game_with_status_0(self):
+        display = Display()
+        try:
+            game = Game(display).start()
+            self.addCleanup(game.cleanup)
+            display.process.kill()
+            self.assertEqual(game.wait(), 0, game.error_output()[-1000:])
+            self.assertIn("the X display closed the game's connection", game.error_output())
+        finally:
+            display.close()
+
+    def test_the_dialog_closed_by_the_window_manager_ends_like_cancel(self):
+        manager = subprocess.Popen(["openbox"], env=self.display.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        self.addCleanup(manager.wait)
+        self.addCleanup(manager.kill)
+        deadline = time.time() + 30
+        while self.display.run("wmctrl", "-m", check=False).returncode != 0:
+            self.assertLess(time.time(), deadline, "openbox never started")
+            time.sleep(0.2)
+        game = self.launch()
+        game.dialog()
+        deadline = time.time() + 30
+        while DIALOG_TITLE not in self.display.run("wmctrl", "-l", check=False).stdout:
+            self.assertLess(time.time(), deadline, "openbox never managed the dialog")
+            time.sleep(0.2)
+        self.display.run("wmctrl", "-c", DIALOG_TITLE)
+        self.assertCleanExit(game.wait(), game)
+        self.assertEqual(self.display.windows(WINDOW_TITLE), [])
+
+
+if __name__ == "__main__":
+    unittest.main()

@@ -1,0 +1,120 @@
+#include "platform/FileCheck.h"
+#include "platform/NewFile.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+
+namespace fs = std::filesystem;
+
+namespace
+{
+// Runs the test in a fresh folder of its own, as the game runs in its working folder.
+class FilesTest : public ::testing::Test
+{
+protected:
+    FilesTest() : before(fs::current_path())
+    {
+        folder = fs::path(testing::TempDir()) /
+                 ("fishtank_files_" + std::to_string(getpid()) + "_" +
+                  testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove_all(folder);
+        fs::create_directories(folder);
+        fs::current_path(folder);
+    }
+    ~FilesTest() override
+    {
+        fs::current_path(before);
+        fs::remove_all(folder);
+    }
+    static std::string contents(const std::string& name)
+    {
+        std::ifstream file(name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    }
+    // Everything in the folder but the given names: no temporary file may stay behind.
+    static size_t otherEntries(std::initializer_list<std::string> known)
+    {
+        size_t count = 0;
+        for (const auto& entry : fs::directory_iterator("."))
+            if (std::find(known.begin(), known.end(), entry.path().filename()) == known.end())
+                ++count;
+        return count;
+    }
+
+    fs::path before;
+    fs::path folder;
+};
+} // namespace
+
+TEST_F(FilesTest, NumberedFilesCountUpInAnEmptyFolder)
+{
+    for (unsigned n = 1; n <= 3; ++n)
+    {
+        const SavedFile saved =
+            saveAsNewNumberedFile("shot_", ".png", n, "picture " + std::to_string(n));
+        ASSERT_TRUE(saved.saved) << saved.error;
+        EXPECT_EQ(saved.number, n);
+        EXPECT_EQ(saved.name, "shot_" + std::to_string(n) + ".png");
+        EXPECT_EQ(contents(saved.name), "picture " + std::to_string(n));
+    }
+    EXPECT_EQ(otherEntries({"shot_1.png", "shot_2.png", "shot_3.png"}), 0u);
+}
+
+TEST_F(FilesTest, NothingInTheWayIsReplacedOrFollowed)
+{
+    std::ofstream("shot_1.png") << "an earlier game's picture";
+    fs::create_directory("shot_2.png");
+    fs::create_symlink(folder / "elsewhere.png", "shot_3.png"); // dangling on purpose
+    const SavedFile saved = saveAsNewNumberedFile("shot_", ".png", 1, "new");
+    ASSERT_TRUE(saved.saved) << saved.error;
+    EXPECT_EQ(saved.number, 4u);
+    EXPECT_EQ(contents("shot_4.png"), "new");
+    EXPECT_EQ(contents("shot_1.png"), "an earlier game's picture");
+    EXPECT_FALSE(fs::exists(folder / "elsewhere.png")) << "the link was not followed";
+    EXPECT_EQ(otherEntries({"shot_1.png", "shot_2.png", "shot_3.png", "shot_4.png"}), 0u);
+}
+
+TEST_F(FilesTest, AWriteThatFailsHalfWayLeavesNothingAndSaysWhy)
+{
+    // A file-size limit makes the write fail part of the way, as a full disk does, even for
+    // root; the game ignores the signal that would otherwise come with it.
+    rlimit usual{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &usual), 0);
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit small = usual;
+    small.rlim_cur = 1000;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+    const SavedFile saved = saveAsNewNumberedFile("shot_", ".png", 1, std::string(5000, 'p'));
+    setrlimit(RLIMIT_FSIZE, &usual);
+    std::signal(SIGXFSZ, SIG_DFL);
+
+    EXPECT_FALSE(saved.saved);
+    EXPECT_EQ(saved.name, "shot_1.png");
+    EXPECT_NE(saved.error.find("too large"), std::string::npos) << saved.error;
+    EXPECT_EQ(otherEntries({}), 0u) << "no broken file and no temporary file";
+}
+
+TEST_F(FilesTest, OnlyAReadablePlainFilePassesTheCheck)
+{
+    std::ofstream("plain.cfg") << "x";
+    fs::create_directory("folder.cfg");
+    ASSERT_EQ(mkfifo("pipe.cfg", 0600), 0);
+    EXPECT_EQ(unreadableFileReason("plain.cfg", false), "");
+    EXPECT_EQ(unreadableFileReason("missing.cfg", true), "");
+    EXPECT_NE(unreadableFileReason("missing.cfg", false).find("missing.cfg"), std::string::npos);
+    EXPECT_NE(unreadableFileReason("folder.cfg", true).find("folder.cfg is a folder"),
+              std::string::npos);
+    EXPECT_NE(unreadableFileReason("pipe.cfg", true).find("pipe.cfg is not a plain file"),
+              std::string::npos);
+    // In a folder of resources, subfolders are fine and the pipe is named.
+    EXPECT_NE(unreadableEntryReason(".").find("pipe.cfg"), std::string::npos);
+    fs::remove("pipe.cfg");
+    EXPECT_EQ(unreadableEntryReason("."), "");
+}
