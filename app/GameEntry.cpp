@@ -9,6 +9,7 @@
 
 #include <exception>
 #include <string>
+#include <system_error>
 
 namespace
 {
@@ -47,9 +48,15 @@ int runReportingErrors(ExampleApplication& app, Platform& platform)
     {
         report(app, platform, "The game ran out of memory.");
     }
+    catch (const std::system_error& error)
+    {
+        report(app, platform,
+               std::string("The system refused the game something it needs (") + error.what() +
+                   "); a memory or process limit may be too tight.");
+    }
     catch (const std::exception& error)
     {
-        report(app, platform, error.what());
+        report(app, platform, std::string("The game stopped on an error: ") + error.what());
     }
     catch (...)
     {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <new>
 #include <stdexcept>
+#include <system_error>
 
 namespace
 {
@@ -69,6 +70,13 @@ TEST_F(GameEntryTest, EveryOtherKindOfErrorEndsTheSameWay)
     EXPECT_NE(
         errorBoxOf([] { throw std::runtime_error("the clock broke"); }).find("the clock broke"),
         std::string::npos);
+    EXPECT_NE(errorBoxOf(
+                  [] {
+                      throw std::system_error(
+                          std::make_error_code(std::errc::resource_unavailable_try_again));
+                  })
+                  .find("limit may be too tight"),
+              std::string::npos);
     EXPECT_NE(errorBoxOf([] { throw 42; }).find("unknown"), std::string::npos);
     // An input error without a text or a file still makes a box.
     EXPECT_NE(errorBoxOf([] { throw OIS::Exception(OIS::E_General, nullptr, 0, nullptr); })

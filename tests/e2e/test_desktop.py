@@ -8,8 +8,8 @@ import subprocess
 import time
 import unittest
 
-from harness import (ACCEPT_BUTTON, DIALOG_TITLE, ERROR_CAPTION, ORANGE, RUN_DIR, WINDOW_TITLE,
-                     X_HELPER, Display, Game, GameTestCase)
+from harness import (ACCEPT_BUTTON, DIALOG_TITLE, ERROR_CAPTION, FIRST_FRAME_LINE, ORANGE,
+                     START_TIMEOUT, WINDOW_TITLE, X_HELPER, Display, Game, GameTestCase)
 
 NOBODY = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"]
 
@@ -226,6 +226,25 @@ class WaysOut(GameTestCase):
             self.assertIn("the X display closed the game's connection", game.error_output())
         finally:
             display.close()
+
+    def test_a_tight_memory_limit_ends_in_the_box_or_plays_never_aborts(self):
+        for kib in (200000, 300000, 600000):
+            with self.subTest(memory_limit_kib=kib):
+                game = self.launch(prefix=["bash", "-c", 'ulimit -v %d && exec "$0"' % kib])
+                game.press_dialog_button(ACCEPT_BUTTON)
+                deadline = time.time() + START_TIMEOUT
+                while True:
+                    boxes = self.display.windows(ERROR_CAPTION)
+                    if boxes:
+                        self.display.dismiss_error_box(boxes[0])
+                        break
+                    if os.path.exists(game.path("Ogre.log")) and FIRST_FRAME_LINE in game.log():
+                        self.display.hold("Escape")
+                        break
+                    self.assertIsNone(game.process.poll(), game.error_output()[-1000:])
+                    self.assertLess(time.time(), deadline, "neither a box nor a game")
+                    time.sleep(0.3)
+                self.assertCleanExit(game.wait(), game)
 
     def test_the_dialog_closed_by_the_window_manager_ends_like_cancel(self):
         manager = subprocess.Popen(["openbox"], env=self.display.env, stdout=subprocess.DEVNULL,
