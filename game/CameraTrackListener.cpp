@@ -4,6 +4,7 @@
 #include "game/Eating.h"
 #include "game/ScoreDisplay.h"
 #include "game/Spawner.h"
+#include "game/TankScene.h"
 #include "platform/Dice.h"
 #include "platform/Platform.h"
 #include "rules/Collision.h"
@@ -11,18 +12,22 @@
 #include "scene/FishVisuals.h"
 #include "scene/PanelVisuals.h"
 
+#include <OgreLogManager.h>
 #include <OgreSceneNode.h>
+#include <Overlay/OgreOverlay.h>
 
 using namespace game_tuning;
 
 CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_,
                                          std::unique_ptr<InputSystem> input, Platform& platform_,
                                          Dice& dice_)
-    : ExampleFrameListener(window_, camera_, std::move(input), platform_), dice(dice_)
+    : ExampleFrameListener(window_, camera_, std::move(input), platform_), dice(dice_),
+      sounds(platform_), best(platform_), startingScoreLine(scoreLine())
 {
     // Opening the sound device mid-game would stall the frame of the first meal.
     platform.preloadSound(kGulpSound);
     platform.preloadSound(kBooSound);
+    hud.showBest(best.best());
 }
 
 bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
@@ -35,6 +40,9 @@ bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
     }
     if (!ExampleFrameListener::frameStarted(evt))
         return false;
+    // A new game starts its clocks with the next frame, as the first game did.
+    if (carryOutExtras())
+        return true;
     if (paused)
         return true;
 
@@ -54,6 +62,36 @@ bool CameraTrackListener::touchesHook(Fish fish) const
 {
     const Ogre::Vector3& hook = hookNode->getPosition();
     return hookReaches(Point{hook.x, hook.y}, fishRect(fish));
+}
+
+bool CameraTrackListener::carryOutExtras()
+{
+    if (extras.toggleControls)
+        hud.toggleControls();
+    if (extras.toggleSound)
+    {
+        sounds.switchOnOrOff();
+        hud.showSoundOff(!sounds.isOn());
+    }
+    // Before the game is over a new game is not on offer.
+    if (!extras.newGame || player->alive)
+        return false;
+    startNewGame();
+    return true;
+}
+
+void CameraTrackListener::startNewGame()
+{
+    for (const Fish& fish : *fishes)
+        destroyFishVisuals(fish);
+    fishes->clear();
+    resetFish(*player);
+    placePlayerAtStart(*player);
+    setScoreLine(startingScoreLine);
+    gameOverOverlay->hide();
+    hud.showNewBest(false);
+    hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
+    timers = GameTimers{};
 }
 
 void CameraTrackListener::advanceTimers(float dt)
@@ -105,12 +143,12 @@ void CameraTrackListener::eatOrDie()
             eatFish(*player, others[i]);
             others.erase(others.begin() + long(i));
             updateScoreCaption(*player);
-            platform.playSound(kGulpSound);
+            sounds.play(kGulpSound);
         }
         else
         {
             loseGame();
-            showGameOver(gameOverOverlay, platform);
+            showGameOver(gameOverOverlay, sounds);
             ++i;
         }
     }
@@ -123,13 +161,21 @@ void CameraTrackListener::checkHook()
     loseGame();
     showGameOverBanner(gameOverOverlay);
     hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
-    platform.playSound(kBooSound);
+    sounds.play(kBooSound);
 }
 
 void CameraTrackListener::loseGame()
 {
+    const bool wasAlive = player->alive;
     player->alive = false;
     player->node->setPosition(kGoneX, kGoneY, kGoneZ);
+    if (!wasAlive)
+        return; // lost twice in one frame: it ends once
+    Ogre::LogManager::getSingleton().logMessage("Game over with a score of " +
+                                                std::to_string(player->score));
+    if (best.offer(player->score))
+        hud.showNewBest(true);
+    hud.showBest(best.best());
 }
 
 void CameraTrackListener::swimAndLeave(float dt)

@@ -1,7 +1,12 @@
 #pragma once
 
+#include "game/BestScoreFile.h"
+#include "game/GameSounds.h"
+#include "game/Hud.h"
 #include "input/ExampleFrameListener.h"
 #include "rules/GameTuning.h"
+
+#include <string>
 
 class Dice;
 
@@ -14,7 +19,8 @@ struct GameTimers
     bool hookShown = false;
 };
 
-// The game's frame listener: after the input of the frame, it runs the tank's rules:
+// The game's frame listener: after the input of the frame, it carries out the extra
+// commands (controls panel, sound, a new game after game over) and runs the tank's rules:
 // timers, hook, spawning, eating or dying, the hook's bite, swimming and leaving.
 class CameraTrackListener : public ExampleFrameListener
 {
@@ -30,8 +36,15 @@ public:
 
     // Written only by the rules of each frame; tests and benchmarks read them.
     const GameTimers& clocks() const { return timers; }
+    const Hud& heads() const { return hud; }
+    const GameSounds& sound() const { return sounds; }
+    int bestScore() const { return best.best(); }
 
 private:
+    // The controls panel, the sound switch and a new game; true when a new game began.
+    bool carryOutExtras();
+    // Every other fish leaves, the player starts again, and the clocks with it.
+    void startNewGame();
     void advanceTimers(float dt);
     void moveHook();
     void spawnFish();
@@ -42,4 +55,9 @@ private:
 
     GameTimers timers;
     Dice& dice;
+    GameSounds sounds;
+    BestScoreFile best;
+    Hud hud;
+    // The score line as the resources give it, shown again at a new game.
+    std::string startingScoreLine;
 };

@@ -1,6 +1,6 @@
 #include "game/ScoreDisplay.h"
 
-#include "platform/Platform.h"
+#include "game/GameSounds.h"
 #include "rules/Fish.h"
 #include "rules/GameTuning.h"
 #include "rules/ScoreCaption.h"
@@ -28,8 +28,23 @@ void showGameOverBanner(Ogre::Overlay* banner)
     banner->show();
 }
 
-void showGameOver(Ogre::Overlay* banner, Platform& platform)
+void showGameOver(Ogre::Overlay* banner, GameSounds& sounds)
 {
     showGameOverBanner(banner);
-    platform.playSound(game_tuning::kBooSound);
+    sounds.play(game_tuning::kBooSound);
+}
+
+std::string scoreLine()
+{
+    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
+    if (!overlays.hasOverlayElement("ScoreTextArea"))
+        return "";
+    return overlays.getOverlayElement("ScoreTextArea")->getCaption();
+}
+
+void setScoreLine(const std::string& text)
+{
+    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
+    if (overlays.hasOverlayElement("ScoreTextArea"))
+        overlays.getOverlayElement("ScoreTextArea")->setCaption(text);
 }

@@ -59,6 +59,15 @@ void buildTank(Ogre::SceneManager* sceneManager, Ogre::Camera* camera, TankRecor
     cameraNode->setDirection(Ogre::Vector3::NEGATIVE_UNIT_Z, Ogre::Node::TS_WORLD);
 }
 
+void placePlayerAtStart(Fish& player)
+{
+    player.node->setScale(Ogre::Vector3::UNIT_SCALE);
+    player.width = float(kPlayerStartWidth);
+    player.height = float(kPlayerStartHeight);
+    placeFish(player, float(kPlayerStartX), float(kPlayerStartY));
+    faceDirection(player, 0);
+}
+
 std::unique_ptr<CameraTrackListener> makeTankListener(Ogre::RenderWindow* window,
                                                       Ogre::Camera* camera, TankRecords& tank,
                                                       std::unique_ptr<InputSystem> input,

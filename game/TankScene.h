@@ -33,6 +33,9 @@ struct TankRecords
 // camera's node hung over the middle of the tank looking along -z.
 void buildTank(Ogre::SceneManager* sceneManager, Ogre::Camera* camera, TankRecords& tank);
 
+// Puts the player's fish back at its start place and size, facing left.
+void placePlayerAtStart(Fish& player);
+
 // The game's frame listener on the given input, wired to the tank's records.
 std::unique_ptr<CameraTrackListener> makeTankListener(Ogre::RenderWindow* window,
                                                       Ogre::Camera* camera, TankRecords& tank,

@@ -1,6 +1,8 @@
 #include "input/ExampleFrameListener.h"
 
 #include "input/InputTuning.h"
+#include "platform/Platform.h"
+#include "rules/Fish.h"
 
 #include <OIS.h>
 #include <Ogre.h>
@@ -50,6 +52,7 @@ bool ExampleFrameListener::frameStarted(const Ogre::FrameEvent& evt)
     mouse->capture();
     if (joystick != nullptr)
         joystick->capture();
+    extras = ExtraCommands{};
 
     const bool joystickBuffered = joystick == nullptr || joystick->buffered();
     const bool polling = !mouse->buffered() || !keyboard->buffered() || !joystickBuffered;
@@ -64,6 +67,8 @@ bool ExampleFrameListener::frameStarted(const Ogre::FrameEvent& evt)
         return false;
     if (!mouse->buffered() && !handleMouse())
         return false;
+    if (joystick != nullptr && !joystick->buffered())
+        handleJoystick();
     if (polling)
         steerPlayer();
     return true;
@@ -93,6 +98,31 @@ void ExampleFrameListener::windowClosed(Ogre::RenderWindow* rw)
 {
     if (rw == window)
         releaseInput();
+}
+
+void ExampleFrameListener::windowFocusChange(Ogre::RenderWindow* rw)
+{
+    if (rw != window)
+        return;
+    void* display = nullptr;
+    unsigned long id = 0;
+    rw->getCustomAttribute("XDISPLAY", &display);
+    rw->getCustomAttribute("WINDOW", &id);
+    switch (platform.focusOf(display, id))
+    {
+    case WindowFocus::Here:
+        hadFocus = true;
+        break;
+    case WindowFocus::Elsewhere:
+        // Only a game in play pauses, and only once the window really had the focus: a
+        // window being mapped may hear of the focus before it gets it.
+        if (hadFocus && !paused && player != nullptr && player->alive)
+            showPause();
+        hadFocus = false;
+        break;
+    case WindowFocus::Unknown:
+        break;
+    }
 }
 
 void ExampleFrameListener::releaseInput()

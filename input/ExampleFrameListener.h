@@ -18,6 +18,15 @@ struct Fish;
 struct Panel;
 class Platform;
 
+// Commands beyond the classic keys, for the game to carry out after the input of a frame.
+// Each is set only in the frame in which its key or button goes down.
+struct ExtraCommands
+{
+    bool newGame = false;        // Return, keypad Enter, or the gamepad's first button
+    bool toggleControls = false; // F1
+    bool toggleSound = false;    // M
+};
+
 // The per-frame driver: reads the keyboard and mouse once a frame (unbuffered), runs the
 // global keys, moves the player's fish inside the tank and follows the window's resize
 // and close. It holds the input system it is given and gives it back on close or when it
@@ -40,9 +49,14 @@ public:
 
     void windowResized(Ogre::RenderWindow* rw) override;
     void windowClosed(Ogre::RenderWindow* rw) override;
+    // A window that loses the focus it had pauses a running game, as P does.
+    void windowFocusChange(Ogre::RenderWindow* rw) override;
 
     // A right-button drag moves the player's fish; always true.
     bool handleMouse();
+    // A gamepad's stick or hat swims like the arrow keys, Start works as P and the first
+    // button asks for a new game.
+    void handleJoystick();
     // Applies this frame's movement when the fish then lies strictly inside the tank.
     void steerPlayer();
     // Gives the devices back now (before an error box needs them); repeatable.
@@ -80,9 +94,24 @@ public:
     OIS::JoyStick* joystick = nullptr;
     // Sleeps for the pause key and plays the game's sounds; outlives the listener.
     Platform& platform;
+    // This frame's extra commands: cleared every frame, set by the keys and the gamepad.
+    ExtraCommands extras;
 
 private:
+    // Keys and buttons that act once per press, and whether they were down last frame.
+    struct HeldLastFrame
+    {
+        bool controls = false;
+        bool sound = false;
+        bool enter = false;
+        bool start = false;
+        bool firstButton = false;
+    };
+
     bool keyDown(OIS::KeyCode key) const;
+    void readExtraKeys();
+    void showPause();
+    void hidePause();
     // A toggle key acts when held and the toggle delay has run out; it then restarts the delay.
     bool gateOpens(OIS::KeyCode key, float delayAfter);
     void togglePause();
@@ -92,4 +121,7 @@ private:
     void nextFiltering();
     void takeScreenshot();
     void nextPolygonMode();
+
+    HeldLastFrame held;
+    bool hadFocus = false; // the window has had the keyboard focus since it last lost it
 };

@@ -3,8 +3,8 @@
 #include "input/ExampleFrameListener.h"
 
 #include "input/InputTuning.h"
-#include "platform/NewFile.h"
 #include "platform/Platform.h"
+#include "platform/SafeFile.h"
 #include "scene/FishVisuals.h"
 
 #include <OIS.h>
@@ -15,6 +15,14 @@
 
 namespace
 {
+// True in the frame in which the key goes down; remembers it for the next frame.
+bool pressedNow(bool down, bool& wasDown)
+{
+    const bool pressed = down && !wasDown;
+    wasDown = down;
+    return pressed;
+}
+
 void showToMatch(Ogre::Overlay* overlay, bool shown)
 {
     if (overlay == nullptr)
@@ -35,7 +43,8 @@ bool ExampleFrameListener::handleKeys(const Ogre::FrameEvent&)
 {
     if (keyDown(OIS::KC_P))
         togglePause();
-    // While paused only P and the quit keys work.
+    readExtraKeys();
+    // While paused only P and the quit keys work (and the extra keys, which only read).
     if (!paused)
     {
         applyMovementKeys();
@@ -48,22 +57,38 @@ bool ExampleFrameListener::handleKeys(const Ogre::FrameEvent&)
     return true;
 }
 
+void ExampleFrameListener::readExtraKeys()
+{
+    // Each acts once per press, whatever the frame rate; none shares the toggle delay.
+    extras.toggleControls = pressedNow(keyDown(OIS::KC_F1), held.controls);
+    extras.toggleSound = pressedNow(keyDown(OIS::KC_M), held.sound);
+    const bool enter =
+        pressedNow(keyDown(OIS::KC_RETURN) || keyDown(OIS::KC_NUMPADENTER), held.enter);
+    extras.newGame = enter && !paused;
+}
+
 void ExampleFrameListener::togglePause()
 {
     if (paused)
-    {
-        gameOverOverlay->hide();
-        paused = false;
-    }
+        hidePause();
     else
-    {
-        Ogre::OverlayManager::getSingleton()
-            .getOverlayElement("GameOverTextArea", false)
-            ->setCaption("PAUSE");
-        gameOverOverlay->show();
-        paused = true;
-    }
+        showPause();
     platform.sleepMilliseconds(input_tuning::kPauseSleepMilliseconds);
+}
+
+void ExampleFrameListener::showPause()
+{
+    Ogre::OverlayManager::getSingleton()
+        .getOverlayElement("GameOverTextArea", false)
+        ->setCaption("PAUSE");
+    gameOverOverlay->show();
+    paused = true;
+}
+
+void ExampleFrameListener::hidePause()
+{
+    gameOverOverlay->hide();
+    paused = false;
 }
 
 void ExampleFrameListener::applyMovementKeys()
@@ -195,4 +220,38 @@ bool ExampleFrameListener::handleMouse()
         translation.y = static_cast<float>(translation.y - state.Y.rel * input_tuning::kDragFactor);
     }
     return true;
+}
+
+void ExampleFrameListener::handleJoystick()
+{
+    const OIS::JoyStickState& state = joystick->getJoyStickState();
+    const auto buttonDown = [&state](int index)
+    { return index < int(state.mButtons.size()) && state.mButtons[std::size_t(index)]; };
+    if (pressedNow(buttonDown(input_tuning::kStartButton), held.start))
+        togglePause();
+    const bool first = pressedNow(buttonDown(input_tuning::kFirstButton), held.firstButton);
+    if (paused)
+        return;
+    extras.newGame = extras.newGame || first;
+
+    // The stick past its dead zone, or the hat, swims like the arrow keys.
+    const int x = state.mAxes.size() > 0 ? state.mAxes[0].abs : 0;
+    const int y = state.mAxes.size() > 1 ? state.mAxes[1].abs : 0;
+    const int hat = state.mPOV[0].direction;
+    const int dead = input_tuning::kStickDeadZone;
+    if (x < -dead || (hat & OIS::Pov::West))
+    {
+        translation.x = -moveScale;
+        faceDirection(*player, -1);
+    }
+    if (x > dead || (hat & OIS::Pov::East))
+    {
+        translation.x = moveScale;
+        faceDirection(*player, 1);
+    }
+    // A stick pushed away from the player reads negative: up.
+    if (y < -dead || (hat & OIS::Pov::North))
+        translation.y = moveScale;
+    if (y > dead || (hat & OIS::Pov::South))
+        translation.y = -moveScale;
 }

@@ -1,7 +1,9 @@
 #include "platform/DesktopPlatform.h"
 
 #include "platform/ErrorBox.h"
+#include "platform/SafeFile.h"
 #include "platform/SoundPath.h"
+#include "platform/XFocus.h"
 
 #include <chrono>
 #include <thread>
@@ -24,4 +26,21 @@ void DesktopPlatform::preloadSound(const std::string& path)
 void DesktopPlatform::showError(const std::string& caption, const std::string& text)
 {
     showErrorBox(caption, text);
+}
+
+bool DesktopPlatform::readGameFile(const std::string& name, std::string& text, std::string& error)
+{
+    constexpr std::size_t kLargestGameFile = 4096;
+    return readSmallFile(name, kLargestGameFile, text, error);
+}
+
+bool DesktopPlatform::writeGameFile(const std::string& name, const std::string& text,
+                                    std::string& error)
+{
+    return replaceFileWhole(name, text, error);
+}
+
+WindowFocus DesktopPlatform::focusOf(void* display, unsigned long window)
+{
+    return xFocusOf(display, window);
 }

@@ -3,7 +3,8 @@
 #include "platform/Platform.h"
 #include "platform/SoundPlayer.h"
 
-// The real desktop: a thread sleep, SDL audio and SDL's message box.
+// The real desktop: a thread sleep, SDL audio, SDL's message box, files in the working
+// folder and the X server's focus.
 class DesktopPlatform : public Platform
 {
 public:
@@ -11,6 +12,10 @@ public:
     void playSound(const std::string& path) override;
     void preloadSound(const std::string& path) override;
     void showError(const std::string& caption, const std::string& text) override;
+    bool readGameFile(const std::string& name, std::string& text, std::string& error) override;
+    bool writeGameFile(const std::string& name, const std::string& text,
+                       std::string& error) override;
+    WindowFocus focusOf(void* display, unsigned long window) override;
 
 private:
     SoundPlayer sounds;

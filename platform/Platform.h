@@ -2,8 +2,17 @@
 
 #include <string>
 
+// Where the keyboard focus is, as seen from one window.
+enum class WindowFocus
+{
+    Here,      // the window (or one inside it) has it
+    Elsewhere, // another window has it
+    Unknown    // nobody decides it: keys go wherever the pointer is
+};
+
 // What the game asks of the desktop besides the engine: a blocking sleep, a sound started
-// in the background and a modal error box. Tests stand in for it with a recorder.
+// in the background, a modal error box, its own small files and the keyboard focus.
+// Tests stand in for it with a recorder.
 class Platform
 {
 public:
@@ -21,4 +30,16 @@ public:
 
     // Shows the text in a modal box with one button and waits until it is dismissed.
     virtual void showError(const std::string& caption, const std::string& text) = 0;
+
+    // Reads one of the game's own small files (the best score) in its working folder;
+    // false, with the reason in `error`, when it is missing or cannot be read.
+    virtual bool readGameFile(const std::string& name, std::string& text, std::string& error) = 0;
+
+    // Replaces that file whole, never leaving it half-written; false, with the reason in
+    // `error`, when it cannot be written.
+    virtual bool writeGameFile(const std::string& name, const std::string& text,
+                               std::string& error) = 0;
+
+    // Where the focus is, for the X window `window` on `display` (an Xlib Display*).
+    virtual WindowFocus focusOf(void* display, unsigned long window) = 0;
 };

@@ -80,6 +80,11 @@ void faceDirection(Fish& fish, int direction)
     setDepth(fish.rightNode, facesLeft ? kHiddenDepth : kShownDepth);
 }
 
+void placeFish(Fish& fish, float x, float y)
+{
+    fish.node->setPosition(x, y, kFishNodeDepth);
+}
+
 Rect fishRect(const Fish& fish)
 {
     const Ogre::Vector3& corner = fish.node->getPosition();

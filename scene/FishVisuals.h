@@ -15,6 +15,9 @@ void createFishVisuals(Fish& fish, int direction, int speed, Ogre::SceneManager*
 // (0 and below: facing left).
 void faceDirection(Fish& fish, int direction);
 
+// Puts the fish's corner at (x, y), at the depth every fish swims at.
+void placeFish(Fish& fish, float x, float y);
+
 // The fish's rectangle: its node's position is the bottom-left corner. Every rule that
 // asks where a fish is reads it here.
 Rect fishRect(const Fish& fish);

@@ -1,6 +1,7 @@
 #include "game/ScoreDisplay.h"
 
 #include "game/CameraTrackListener.h"
+#include "game/GameSounds.h"
 #include "support/GameTest.h"
 
 using ScoreDisplayTest = GameTest;
@@ -17,9 +18,15 @@ TEST_F(ScoreDisplayTest, TheScoreLineShowsTheResourceCaptionUntilTheFirstMeal)
 TEST_F(ScoreDisplayTest, GameOverShowsTheBannerThenPlaysTheSadSound)
 {
     EXPECT_FALSE(engine.overlayVisible("GameOverOverlay"));
-    showGameOver(listener->gameOverOverlay, platform);
+    GameSounds sounds(platform);
+    showGameOver(listener->gameOverOverlay, sounds);
     EXPECT_EQ(engine.caption("GameOverTextArea"), "GAME OVER");
     EXPECT_TRUE(engine.overlayVisible("GameOverOverlay"));
     ASSERT_EQ(platform.sounds.size(), 1u);
     EXPECT_EQ(platform.sounds[0], ".\\resources\\boo.wav");
+
+    // With the sounds switched off (M) the banner still shows, silently.
+    sounds.switchOnOrOff();
+    showGameOver(listener->gameOverOverlay, sounds);
+    EXPECT_EQ(platform.sounds.size(), 1u);
 }

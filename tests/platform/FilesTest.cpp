@@ -1,5 +1,5 @@
 #include "platform/FileCheck.h"
-#include "platform/NewFile.h"
+#include "platform/SafeFile.h"
 
 #include <gtest/gtest.h>
 #include <sys/resource.h>

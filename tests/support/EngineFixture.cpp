@@ -58,16 +58,33 @@ const char* const kMaterials[] = {"Examples/Hook",
                                   "Examples/SharkFish",
                                   "Examples/SharkFishRight"};
 
-void makeOverlay(const std::string& name, const std::string& textArea)
+// An overlay with one panel holding the named text areas, each saying where it came from.
+void makeOverlay(const std::string& name, std::initializer_list<const char*> textAreas)
 {
     Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
     Ogre::Overlay* overlay = overlays.create(name);
     auto* panel = static_cast<Ogre::OverlayContainer*>(
         overlays.createOverlayElement("Panel", name + "Panel"));
-    Ogre::OverlayElement* text = overlays.createOverlayElement("TextArea", textArea);
-    text->setCaption("from the resources");
-    panel->addChild(text);
+    for (const char* textArea : textAreas)
+    {
+        Ogre::OverlayElement* text = overlays.createOverlayElement("TextArea", textArea);
+        text->setCaption("from the resources");
+        panel->addChild(text);
+    }
     overlay->add2D(panel);
+}
+
+// The HUD beside the score line; its sound-off marker is a strip of its own.
+void makeHudOverlays()
+{
+    makeOverlay("HudOverlay", {"BestTextArea", "HintTextArea"});
+    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
+    auto* marker = static_cast<Ogre::OverlayContainer*>(
+        overlays.createOverlayElement("Panel", "SoundOffPanel"));
+    marker->addChild(overlays.createOverlayElement("TextArea", "SoundOffTextArea"));
+    overlays.getByName("HudOverlay")->add2D(marker);
+    makeOverlay("ControlsOverlay", {"ControlsKeysTextArea", "ControlsActionsTextArea"});
+    makeOverlay("NewBestOverlay", {"NewBestTextArea"});
 }
 } // namespace
 
@@ -93,9 +110,11 @@ WindowlessEngine::WindowlessEngine(Options options)
     for (const char* name : kMaterials)
         Ogre::MaterialManager::getSingleton().create(name, Ogre::RGN_DEFAULT);
     if (options.scoreOverlay)
-        makeOverlay("ScoreOverlay", "ScoreTextArea");
+        makeOverlay("ScoreOverlay", {"ScoreTextArea"});
     if (options.gameOverOverlay)
-        makeOverlay("GameOverOverlay", "GameOverTextArea");
+        makeOverlay("GameOverOverlay", {"GameOverTextArea"});
+    if (options.hudOverlays)
+        makeHudOverlays();
     ownScene.reset(new CountingSceneManager("TestScene"));
     scene = ownScene.get();
 }
@@ -121,6 +140,11 @@ bool WindowlessEngine::overlayVisible(const std::string& overlay) const
     return Ogre::OverlayManager::getSingleton().getByName(overlay)->isVisible();
 }
 
+bool WindowlessEngine::elementVisible(const std::string& element) const
+{
+    return Ogre::OverlayManager::getSingleton().getOverlayElement(element)->isVisible();
+}
+
 size_t WindowlessEngine::sceneNodeCount() const
 {
     return static_cast<CountingSceneManager*>(scene)->nodeCount();
@@ -143,12 +167,13 @@ Fish makeFish(Ogre::SceneManager* scene, Panel* tank, float x, float y, int widt
     return fish;
 }
 
-PlayableTank::PlayableTank(Dice* otherDice)
+PlayableTank::PlayableTank(Dice* otherDice, bool withJoystick)
 {
     camera = createPlayerCamera(engine.scene);
     buildTank(engine.scene, camera, world);
     listener = makeTankListener(&window, camera, world,
-                                std::make_unique<LentInput>(&keyboard, &mouse, &inputReleased),
+                                std::make_unique<LentInput>(&keyboard, &mouse, &inputReleased,
+                                                            withJoystick ? &joystick : nullptr),
                                 platform, otherDice ? *otherDice : dice);
 }
 

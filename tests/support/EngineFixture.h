@@ -41,6 +41,7 @@ public:
     {
         bool scoreOverlay = true;
         bool gameOverOverlay = true;
+        bool hudOverlays = true; // best score, hint, sound marker, controls, "NEW BEST!"
     };
     WindowlessEngine();
     explicit WindowlessEngine(Options options);
@@ -48,6 +49,7 @@ public:
 
     std::string caption(const std::string& element) const;
     bool overlayVisible(const std::string& overlay) const;
+    bool elementVisible(const std::string& element) const;
     // Scene nodes and billboard sets that exist right now.
     size_t sceneNodeCount() const;
     size_t billboardSetCount() const;
@@ -72,7 +74,7 @@ Fish makeFish(Ogre::SceneManager* scene, Panel* tank, float x, float y, int widt
 class PlayableTank
 {
 public:
-    explicit PlayableTank(Dice* otherDice = nullptr);
+    explicit PlayableTank(Dice* otherDice = nullptr, bool withJoystick = false);
     ~PlayableTank();
 
     // Runs one frame of the given length; returns what the listener returned.
@@ -87,6 +89,7 @@ public:
     Ogre::Camera* camera = nullptr;
     FakeKeyboard keyboard;
     FakeMouse mouse;
+    FakeJoyStick joystick; // lent to the listener only when asked for
     bool inputReleased = false;
     RecordingPlatform platform;
     ScriptedDice dice;

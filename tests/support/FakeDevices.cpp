@@ -39,15 +39,63 @@ void FakeWindow::copyContentsToMemory(const Ogre::Box&, const Ogre::PixelBox&, F
     ++copies;
 }
 
-LentInput::LentInput(OIS::Keyboard* keyboard_, OIS::Mouse* mouse_, bool* released_)
+LentInput::LentInput(OIS::Keyboard* keyboard_, OIS::Mouse* mouse_, bool* released_,
+                     OIS::JoyStick* joystick_)
     : released(released_)
 {
     keyboard = keyboard_;
     mouse = mouse_;
+    joystick = joystick_;
 }
 
 LentInput::~LentInput()
 {
     if (released != nullptr)
         *released = true;
+}
+
+FakeJoyStick::FakeJoyStick() : OIS::JoyStick("fake", false, 0, nullptr)
+{
+    mState.mAxes.resize(2);
+    mState.mButtons.resize(10, false);
+    mPOVs = 1;
+}
+
+void FakeJoyStick::stick(int x, int y)
+{
+    mState.mAxes[0].abs = x;
+    mState.mAxes[1].abs = y;
+}
+
+void FakeWindow::getCustomAttribute(const Ogre::String& name, void* data)
+{
+    if (name == "XDISPLAY")
+        *static_cast<void**>(data) = this; // any pointer: the test platform only compares
+    else if (name == "WINDOW")
+        *static_cast<unsigned long*>(data) = 42;
+}
+
+bool RecordingPlatform::readGameFile(const std::string& name, std::string& text, std::string& error)
+{
+    auto found = files.find(name);
+    if (found == files.end())
+    {
+        error = name + " is missing";
+        return false;
+    }
+    text = found->second;
+    return true;
+}
+
+bool RecordingPlatform::writeGameFile(const std::string& name, const std::string& text,
+                                      std::string& error)
+{
+    ++writes;
+    if (unwritable.count(name) != 0)
+    {
+        error = name + " cannot be written";
+        return false;
+    }
+    files[name] = text;
+    return true;
 }

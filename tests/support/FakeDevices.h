@@ -3,10 +3,12 @@
 #include "input/InputSystem.h"
 #include "platform/Platform.h"
 
+#include <OISJoyStick.h>
 #include <OISKeyboard.h>
 #include <OISMouse.h>
 #include <OgreRenderWindow.h>
 
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -33,6 +35,23 @@ public:
 
 private:
     std::string name = "key";
+};
+
+// A joystick whose stick, hat and buttons the test sets.
+class FakeJoyStick : public OIS::JoyStick
+{
+public:
+    FakeJoyStick();
+    void setBuffered(bool buffered) override { mBuffered = buffered; }
+    void capture() override { ++captures; }
+    OIS::Interface* queryInterface(OIS::Interface::IType) override { return nullptr; }
+    void _initialize() override {}
+
+    void stick(int x, int y);
+    void hat(int direction) { mState.mPOV[0].direction = direction; }
+    void button(int index, bool down) { mState.mButtons[std::size_t(index)] = down; }
+
+    int captures = 0;
 };
 
 // A mouse whose motion and buttons the test sets for the next frame.
@@ -66,6 +85,8 @@ public:
     bool isClosed() const override { return closed; }
     void copyContentsToMemory(const Ogre::Box&, const Ogre::PixelBox&, FrameBuffer) override;
     bool requiresTextureFlipping() const override { return false; }
+    // An X display and window id of its own, so that the focus can be asked about.
+    void getCustomAttribute(const Ogre::String& name, void* data) override;
 
     bool closed = false;
     int copies = 0;
@@ -81,10 +102,19 @@ public:
     {
         errors.push_back(caption + "\n" + text);
     }
+    bool readGameFile(const std::string& name, std::string& text, std::string& error) override;
+    bool writeGameFile(const std::string& name, const std::string& text,
+                       std::string& error) override;
+    WindowFocus focusOf(void*, unsigned long) override { return focus; }
 
     std::vector<int> sleeps;
     std::vector<std::string> sounds;
     std::vector<std::string> errors;
+    // The game's files by name; a name in `unwritable` cannot be written.
+    std::map<std::string, std::string> files;
+    std::set<std::string> unwritable;
+    int writes = 0;
+    WindowFocus focus = WindowFocus::Unknown;
 };
 
 // Devices the test owns, lent to a listener: when the listener lets go of its input, the
@@ -92,7 +122,8 @@ public:
 class LentInput : public InputSystem
 {
 public:
-    LentInput(OIS::Keyboard* keyboard_, OIS::Mouse* mouse_, bool* released_ = nullptr);
+    LentInput(OIS::Keyboard* keyboard_, OIS::Mouse* mouse_, bool* released_ = nullptr,
+              OIS::JoyStick* joystick_ = nullptr);
     ~LentInput() override;
 
 private:

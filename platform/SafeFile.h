@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 // The outcome of saving a numbered file.
@@ -18,3 +19,13 @@ struct SavedFile
 // leaves nothing behind.
 SavedFile saveAsNewNumberedFile(const std::string& prefix, const std::string& suffix,
                                 unsigned first, const std::string& bytes);
+
+// Replaces the file `name` in the working folder with the bytes, through a temporary file
+// renamed over it once they are all written: a crash or a full disk never leaves it
+// half-written. False, with the reason in `error`, when it could not be done.
+bool replaceFileWhole(const std::string& name, const std::string& bytes, std::string& error);
+
+// Reads the file `name` if it is a readable plain file of at most `limit` bytes; false,
+// with the reason in `error`, when it is missing, odd, unreadable or larger.
+bool readSmallFile(const std::string& name, std::size_t limit, std::string& text,
+                   std::string& error);

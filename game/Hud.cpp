@@ -1,0 +1,115 @@
+#include "game/Hud.h"
+
+#include "rules/BestScore.h"
+
+#include <Overlay/OgreFontManager.h>
+#include <Overlay/OgreOverlay.h>
+#include <Overlay/OgreOverlayElement.h>
+#include <Overlay/OgreOverlayManager.h>
+
+namespace
+{
+constexpr const char* kHudFont = "GameFont";
+
+// The controls panel, in two columns: the keys and what they do.
+const char* const kControlKeys = "Arrow keys, W A S D\n"
+                                 "Page Up, Page Down\n"
+                                 "Right mouse button held\n"
+                                 "P\n"
+                                 "F\n"
+                                 "T\n"
+                                 "R\n"
+                                 "Print Screen\n"
+                                 "Escape, Q\n"
+                                 "Return, keypad Enter\n"
+                                 "M\n"
+                                 "F1\n"
+                                 "Gamepad stick or pad\n"
+                                 "Gamepad Start\n"
+                                 "Gamepad first button";
+const char* const kControlActions = "swim; left and right turn the fish\n"
+                                    "swim up, swim down\n"
+                                    "swim with the mouse\n"
+                                    "pause, go on\n"
+                                    "score line off, on\n"
+                                    "next texture filtering\n"
+                                    "wireframe, points, solid\n"
+                                    "save a screenshot\n"
+                                    "quit\n"
+                                    "new game after GAME OVER\n"
+                                    "sound off, on\n"
+                                    "this list\n"
+                                    "swim\n"
+                                    "pause, go on\n"
+                                    "new game after GAME OVER";
+
+Ogre::OverlayElement* element(const char* name)
+{
+    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
+    return overlays.hasOverlayElement(name) ? overlays.getOverlayElement(name) : nullptr;
+}
+
+void setCaption(const char* name, const std::string& text)
+{
+    if (Ogre::OverlayElement* found = element(name))
+        found->setCaption(text);
+}
+
+void showIf(Ogre::Overlay* overlay, bool shown)
+{
+    if (overlay == nullptr)
+        return;
+    if (shown)
+        overlay->show();
+    else
+        overlay->hide();
+}
+} // namespace
+
+Hud::Hud()
+{
+    // Text laid out before its font is loaded gets no glyphs, and stays blank until its
+    // caption changes: the engine loads a font only when it first draws with it.
+    Ogre::FontPtr font = Ogre::FontManager::getSingleton().getByName(kHudFont);
+    if (font)
+        font->load();
+    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
+    hud = overlays.getByName("HudOverlay");
+    controls = overlays.getByName("ControlsOverlay");
+    newBest = overlays.getByName("NewBestOverlay");
+    setCaption("ControlsKeysTextArea", kControlKeys);
+    setCaption("ControlsActionsTextArea", kControlActions);
+    showSoundOff(false);
+    showIf(hud, true);
+}
+
+void Hud::showBest(int score)
+{
+    setCaption("BestTextArea", bestCaption(score));
+}
+
+void Hud::toggleControls()
+{
+    showIf(controls, !controlsShown());
+}
+
+bool Hud::controlsShown() const
+{
+    return controls != nullptr && controls->isVisible();
+}
+
+void Hud::showSoundOff(bool off)
+{
+    if (Ogre::OverlayElement* marker = element("SoundOffPanel"))
+    {
+        if (off)
+            marker->show();
+        else
+            marker->hide();
+    }
+}
+
+void Hud::showNewBest(bool shown)
+{
+    showIf(newBest, shown);
+}

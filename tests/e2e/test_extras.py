@@ -1,0 +1,136 @@
+"""The additions, played for real: a new game with Return, the best score in its file, the
+controls panel on F1, the sound switch on M, and the pause when the window loses focus."""
+import os
+import re
+import time
+import unittest
+
+from harness import (ORANGE, GameTestCase, banner_shown, play_until_game_over, tank_shown,
+                     world_to_pixel)
+
+
+def new_best_shown(shot):
+    """The bright green "NEW BEST!" under the banner."""
+    return shot.count(300, 465, 424, 60, lambda r, g, b: g > 215 and r < 200 and b < 190) > 200
+
+
+def sound_off_shown(shot):
+    """The warm "SOUND OFF" marker in the bottom-right corner."""
+    return shot.count(886, 728, 124, 28, lambda r, g, b: r > 220 and 100 < g < 180 and b < 150) > 40
+
+
+def controls_shown(shot):
+    """The dark controls panel over the middle of the water."""
+    return shot.mean_colour(200, 560, 600, 60)[2] < 110
+
+
+def final_score(game):
+    """The score the log gives for the last game over."""
+    scores = re.findall(r"Game over with a score of (\d+)", game.log())
+    return int(scores[-1]) if scores else None
+
+
+def player_at_start(shot):
+    """The player's orange fish is back at its start place, (200, 300)."""
+    x0, y0 = world_to_pixel(200, 310)
+    x1, y1 = world_to_pixel(240, 300)
+    return shot.count(x0, y0, x1 - x0, y1 - y0, ORANGE) > 150
+
+
+class NewGame(GameTestCase):
+    def test_return_after_game_over_plays_a_new_game_in_the_same_window(self):
+        game = self.launch().start()
+        self.display.hold("Return", seconds=0.3)  # before game over: nothing happens
+        self.assertFalse(banner_shown(game.screenshot()))
+        play_until_game_over(game)
+        self.display.hold("Return", seconds=0.3)
+        fresh = game.wait_for_picture(lambda shot: not banner_shown(shot), "the banner gone")
+        self.assertTrue(player_at_start(fresh) or player_at_start(game.screenshot()))
+        # The second game plays: the fish still swim in, and it can be lost again.
+        play_until_game_over(game)
+        self.assertEqual(len(re.findall("Game over with a score", game.log())), 2)
+        self.assertCleanExit(game.quit(), game)
+
+
+class BestScore(GameTestCase):
+    def test_the_best_score_is_read_and_kept_when_no_game_beats_it(self):
+        def best(folder):
+            with open(os.path.join(folder, "best-score.txt"), "w") as kept:
+                kept.write("99999\n")
+
+        game = self.launch(prepare=best).start()
+        game.wait_for_log("Best score so far: 99999")
+        play_until_game_over(game)
+        self.assertFalse(new_best_shown(game.screenshot()))
+        self.assertCleanExit(game.quit(), game)
+        with open(game.path("best-score.txt")) as kept:
+            self.assertEqual(kept.read(), "99999\n")
+
+    def test_a_game_above_a_garbled_best_is_saved_with_new_best_shown(self):
+        def garbled(folder):
+            with open(os.path.join(folder, "best-score.txt"), "w") as kept:
+                kept.write("twelve\n")
+
+        game = self.launch(prepare=garbled).start()
+        game.wait_for_log("No best score yet")
+        shot = play_until_game_over(game)
+        score = final_score(game)
+        self.assertIsNotNone(score)
+        if score > 0:
+            game.wait_for_log("New best score %d saved" % score)
+            with open(game.path("best-score.txt")) as kept:
+                self.assertEqual(kept.read(), "%d\n" % score)
+            self.assertTrue(new_best_shown(game.screenshot()))
+        else:
+            # Nothing eaten: 0 is no better than no best score, and the file stays.
+            self.assertFalse(new_best_shown(shot))
+            with open(game.path("best-score.txt")) as kept:
+                self.assertEqual(kept.read(), "twelve\n")
+        leftovers = [name for name in os.listdir(game.folder) if name.startswith(".best")]
+        self.assertEqual(leftovers, [], "no temporary file stays")
+        self.assertCleanExit(game.quit(), game)
+
+
+class Panels(GameTestCase):
+    def test_f1_shows_the_controls_and_the_game_goes_on(self):
+        game = self.launch().start()
+        self.assertFalse(controls_shown(game.screenshot()))
+        self.display.hold("F1", seconds=0.2)
+        game.wait_for_picture(controls_shown, "the controls panel")
+        time.sleep(0.5)
+        self.assertIsNone(game.process.poll())
+        self.display.hold("F1", seconds=0.2)
+        game.wait_for_picture(lambda shot: not controls_shown(shot), "the panel gone")
+        self.assertCleanExit(game.quit(), game)
+
+    def test_m_switches_the_sound_off_with_a_marker_and_on_again(self):
+        game = self.launch().start()
+        self.assertFalse(sound_off_shown(game.screenshot()))
+        self.display.hold("m", seconds=0.2)
+        game.wait_for_picture(sound_off_shown, "the sound-off marker")
+        self.display.hold("m", seconds=0.2)
+        game.wait_for_picture(lambda shot: not sound_off_shown(shot), "the marker gone")
+        self.assertCleanExit(game.quit(), game)
+
+
+class Focus(GameTestCase):
+    def test_losing_the_focus_pauses_until_p(self):
+        game = self.launch().start()
+        self.display.run("xdotool", "windowfocus", "--sync", game.window)
+        time.sleep(0.5)  # a frame or two to hear of it
+        # Another window takes the focus: here the desktop's root window.
+        info = self.display.run("xwininfo", "-root").stdout
+        root_id = re.search(r"Window id: (0x[0-9a-f]+)", info).group(1)
+        self.display.run("xdotool", "windowfocus", root_id, check=False)
+        paused = game.wait_for_picture(banner_shown, "the pause banner")
+        time.sleep(1)
+        self.assertTrue(banner_shown(game.screenshot()), "it stays paused")
+        self.assertTrue(tank_shown(paused))
+        self.display.run("xdotool", "windowfocus", "--sync", game.window)
+        self.display.hold("p", seconds=0.15)
+        game.wait_for_picture(lambda shot: not banner_shown(shot), "play again after P")
+        self.assertCleanExit(game.quit(), game)
+
+
+if __name__ == "__main__":
+    unittest.main()

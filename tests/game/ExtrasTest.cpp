@@ -1,0 +1,299 @@
+// The additions beside the classic game: a new game after game over, the best score, the
+// controls panel, the sound switch and the pause when the window loses the focus.
+#include "game/CameraTrackListener.h"
+
+#include "app/ExampleApplication.h"
+#include "support/GameTest.h"
+
+#include <OgreSceneNode.h>
+
+namespace
+{
+const std::string kBestFile = "best-score.txt";
+const std::string kGulp = ".\\resources\\gulp.wav";
+const std::string kBoo = ".\\resources\\boo.wav";
+
+class ExtrasTest : public GameTest
+{
+protected:
+    ExtrasTest() { dice.draws = {14}; } // the hook stays away for 19 s
+
+    // Holds the keys for one frame, then lets go of them.
+    bool tap(std::initializer_list<OIS::KeyCode> keys, float seconds = 0.05f)
+    {
+        for (OIS::KeyCode key : keys)
+            keyboard.press(key);
+        const bool running = frame(seconds);
+        keyboard.releaseAll();
+        return running;
+    }
+    // A fish as wide as the player swims into it: the game is over.
+    void loseToABigFish()
+    {
+        addFish(210, 300, 80);
+        frame(0.01f);
+        ASSERT_FALSE(world.player.alive);
+    }
+    // The player eats a fish of the given width where it stands.
+    void eat(int width)
+    {
+        const Ogre::Vector3 at = playerPosition();
+        addFish(at.x + 5, at.y, width);
+        frame(0.01f);
+    }
+    bool logSays(const std::string& start) const
+    {
+        for (const std::string& line : engine.logCatcher.lines)
+            if (line.rfind(start, 0) == 0)
+                return true;
+        return false;
+    }
+};
+} // namespace
+
+TEST_F(ExtrasTest, ReturnAfterGameOverStartsTheGameAgainFromTheBeginning)
+{
+    eat(28);
+    eat(28);
+    for (int i = 0; i < 4; ++i)
+        eat(28); // the sixth meal grows the player
+    ASSERT_FLOAT_EQ(world.player.width, 44);
+    frame(3.5f); // a fish arrives far from the player
+    addFish(300, 50, 28, -1, 10);
+    loseToABigFish();
+    ASSERT_EQ(engine.caption("GameOverTextArea"), "GAME OVER");
+    const size_t fishBefore = world.fishes.size();
+    ASSERT_GT(fishBefore, 0u);
+    const size_t nodesWithFish = engine.sceneNodeCount();
+
+    EXPECT_TRUE(tap({OIS::KC_RETURN}));
+
+    EXPECT_TRUE(world.fishes.empty());
+    EXPECT_EQ(engine.sceneNodeCount(), nodesWithFish - 3 * fishBefore);
+    EXPECT_TRUE(world.player.alive);
+    EXPECT_EQ(world.player.score, 0);
+    EXPECT_EQ(world.player.eatenCount, 0);
+    EXPECT_EQ(playerPosition(), Ogre::Vector3(200, 300, 1));
+    EXPECT_EQ(world.player.node->getScale(), Ogre::Vector3::UNIT_SCALE);
+    EXPECT_FLOAT_EQ(world.player.width, 40);
+    EXPECT_FLOAT_EQ(world.player.height, 10);
+    EXPECT_EQ(world.player.direction, 0);
+    EXPECT_FLOAT_EQ(world.player.leftNode->getPosition().z, 1); // facing left
+    EXPECT_EQ(engine.caption("ScoreTextArea"), "from the resources");
+    EXPECT_FALSE(engine.overlayVisible("GameOverOverlay"));
+    EXPECT_EQ(world.hookNode->getPosition(), Ogre::Vector3(1000, 1000, 2));
+
+    // The clocks start as at the first game: a fresh hook delay, the first fish after 3 s.
+    dice.draws = {9};
+    const int rolls = dice.rolls;
+    frame(1.5f);
+    EXPECT_EQ(dice.rolls, rolls + 1);
+    EXPECT_FLOAT_EQ(listener->clocks().hookTimer, 14 - 1.5f);
+    frame(1.4f);
+    EXPECT_TRUE(world.fishes.empty());
+    frame(0.2f);
+    EXPECT_EQ(world.fishes.size(), 1u);
+
+    // And the second game plays as the first: a meal scores.
+    eat(28);
+    EXPECT_EQ(world.player.score, 28);
+    EXPECT_EQ(engine.caption("ScoreTextArea"), "SCORE: 28   Fish To Eat: 5");
+}
+
+TEST_F(ExtrasTest, ReturnDoesNothingBeforeGameOverOrWhilePaused)
+{
+    eat(28);
+    frame(1);
+    EXPECT_TRUE(tap({OIS::KC_RETURN}));
+    EXPECT_EQ(world.player.score, 28);
+    EXPECT_NEAR(listener->clocks().spawnTimer, 3 - 0.01f - 1 - 0.05f, 1e-4);
+
+    loseToABigFish();
+    tap({OIS::KC_P});
+    ASSERT_TRUE(listener->paused);
+    tap({OIS::KC_RETURN});
+    EXPECT_FALSE(world.player.alive) << "no new game while paused";
+    tap({OIS::KC_P});
+    tap({OIS::KC_NUMPADENTER});
+    EXPECT_TRUE(world.player.alive) << "keypad Enter works as Return";
+}
+
+TEST_F(ExtrasTest, ManyNewGamesLeaveNothingBehindInTheScene)
+{
+    const size_t nodes = engine.sceneNodeCount();
+    const size_t sets = engine.billboardSetCount();
+    for (int game = 0; game < 50; ++game)
+    {
+        frame(4); // a fish or two arrive
+        loseToABigFish();
+        tap({OIS::KC_RETURN});
+        ASSERT_EQ(engine.sceneNodeCount(), nodes) << game;
+        ASSERT_EQ(engine.billboardSetCount(), sets) << game;
+    }
+}
+
+TEST_F(ExtrasTest, HeldReturnStartsOneGameOnly)
+{
+    loseToABigFish();
+    keyboard.press(OIS::KC_RETURN);
+    frame(0.05f);
+    ASSERT_TRUE(world.player.alive);
+    loseToABigFish(); // lost again while Return is still held
+    frame(0.05f);
+    EXPECT_FALSE(world.player.alive);
+}
+
+TEST_F(ExtrasTest, TheBestScoreComesFromItsFileAndAGameAboveItIsSaved)
+{
+    // A fresh listener reads the file, as the game does at its start.
+    platform.files[kBestFile] = "45\n";
+    listener.reset();
+    listener = makeTankListener(&window, camera, world,
+                                std::make_unique<LentInput>(&keyboard, &mouse), platform, dice);
+    EXPECT_EQ(listener->bestScore(), 45);
+    EXPECT_EQ(engine.caption("BestTextArea"), "BEST: 45");
+
+    eat(28);
+    loseToABigFish(); // 28: not above 45
+    EXPECT_EQ(platform.writes, 0);
+    EXPECT_FALSE(engine.overlayVisible("NewBestOverlay"));
+
+    tap({OIS::KC_RETURN});
+    eat(28);
+    eat(28);
+    loseToABigFish(); // 56
+    EXPECT_EQ(platform.files[kBestFile], "56\n");
+    EXPECT_EQ(engine.caption("BestTextArea"), "BEST: 56");
+    EXPECT_TRUE(engine.overlayVisible("NewBestOverlay"));
+    EXPECT_EQ(engine.caption("ScoreTextArea"), "SCORE: 56   Fish To Eat: 4") << "unchanged";
+
+    tap({OIS::KC_RETURN});
+    EXPECT_FALSE(engine.overlayVisible("NewBestOverlay"));
+}
+
+TEST_F(ExtrasTest, AFileWithoutABestScoreCountsAsNoneAndSaysWhy)
+{
+    for (const char* text : {"", "garbled", "-5", "99999999999"})
+    {
+        platform.files[kBestFile] = text;
+        listener.reset();
+        listener = makeTankListener(&window, camera, world,
+                                    std::make_unique<LentInput>(&keyboard, &mouse), platform, dice);
+        EXPECT_EQ(listener->bestScore(), 0) << text;
+        EXPECT_TRUE(logSays("No best score yet")) << text;
+    }
+}
+
+TEST_F(ExtrasTest, ABestScoreThatCannotBeSavedIsLoggedAndTheGameGoesOn)
+{
+    platform.unwritable.insert(kBestFile);
+    eat(28);
+    loseToABigFish();
+    EXPECT_TRUE(logSays("New best score 28 could not be saved: best-score.txt cannot be written"));
+    EXPECT_EQ(listener->bestScore(), 28);
+    EXPECT_TRUE(tap({OIS::KC_RETURN}));
+    EXPECT_TRUE(world.player.alive);
+}
+
+TEST_F(ExtrasTest, F1ShowsAndHidesTheControlsWhileTheGameGoesOn)
+{
+    EXPECT_FALSE(engine.overlayVisible("ControlsOverlay"));
+    EXPECT_NE(engine.caption("ControlsKeysTextArea").find("Print Screen"), std::string::npos);
+    EXPECT_NE(engine.caption("ControlsActionsTextArea").find("new game after GAME OVER"),
+              std::string::npos);
+    EXPECT_TRUE(engine.overlayVisible("HudOverlay"));
+    tap({OIS::KC_F1});
+    EXPECT_TRUE(engine.overlayVisible("ControlsOverlay"));
+    frame(3.5f);
+    EXPECT_EQ(world.fishes.size(), 1u) << "the panel does not stop the game";
+    keyboard.press(OIS::KC_F1);
+    frame(0.05f);
+    frame(0.05f); // held: one press, one change
+    keyboard.releaseAll();
+    EXPECT_FALSE(engine.overlayVisible("ControlsOverlay"));
+    // F1 works while paused, and shares no delay with F.
+    tap({OIS::KC_P});
+    tap({OIS::KC_F1});
+    EXPECT_TRUE(engine.overlayVisible("ControlsOverlay"));
+    EXPECT_FLOAT_EQ(listener->toggleDelay, -0.05f);
+}
+
+TEST_F(ExtrasTest, MSwitchesBothSoundsOffAndOnWithAMarker)
+{
+    EXPECT_FALSE(engine.elementVisible("SoundOffPanel"));
+    tap({OIS::KC_M});
+    EXPECT_TRUE(engine.elementVisible("SoundOffPanel"));
+    EXPECT_FALSE(listener->sound().isOn());
+    eat(28);
+    loseToABigFish();
+    EXPECT_EQ(world.player.score, 28);
+    EXPECT_TRUE(platform.sounds.empty());
+
+    tap({OIS::KC_M});
+    EXPECT_FALSE(engine.elementVisible("SoundOffPanel"));
+    tap({OIS::KC_RETURN});
+    eat(28);
+    loseToABigFish();
+    EXPECT_EQ(platform.sounds, (std::vector<std::string>{kGulp, kBoo}));
+}
+
+TEST_F(ExtrasTest, LosingTheFocusItHadPausesARunningGame)
+{
+    listener->windowFocusChange(&window); // nobody decides the focus: nothing happens
+    platform.focus = WindowFocus::Elsewhere;
+    listener->windowFocusChange(&window);
+    EXPECT_FALSE(listener->paused) << "a window that never had the focus does not pause";
+
+    platform.focus = WindowFocus::Here;
+    listener->windowFocusChange(&window);
+    platform.focus = WindowFocus::Elsewhere;
+    listener->windowFocusChange(&window);
+    EXPECT_TRUE(listener->paused);
+    EXPECT_EQ(engine.caption("GameOverTextArea"), "PAUSE");
+    EXPECT_TRUE(engine.overlayVisible("GameOverOverlay"));
+    EXPECT_TRUE(platform.sleeps.empty()) << "no key to wait for";
+
+    // It stays paused until P, also when the focus comes back.
+    platform.focus = WindowFocus::Here;
+    listener->windowFocusChange(&window);
+    frame(5);
+    EXPECT_TRUE(listener->paused);
+    EXPECT_TRUE(world.fishes.empty());
+    tap({OIS::KC_P});
+    EXPECT_FALSE(listener->paused);
+}
+
+TEST_F(ExtrasTest, AGameOverOrAPausedGameIsLeftAsItIsWhenTheFocusGoes)
+{
+    platform.focus = WindowFocus::Here;
+    listener->windowFocusChange(&window);
+    loseToABigFish();
+    platform.focus = WindowFocus::Elsewhere;
+    listener->windowFocusChange(&window);
+    EXPECT_FALSE(listener->paused);
+    EXPECT_EQ(engine.caption("GameOverTextArea"), "GAME OVER");
+}
+
+TEST(ExtrasWithoutTheirOverlays, TheGamePlaysAsBefore)
+{
+    WindowlessEngine::Options options;
+    options.hudOverlays = false;
+    // The tank's own parts, in an engine whose resources lack the HUD.
+    WindowlessEngine engine(options);
+    Ogre::Camera* camera = createPlayerCamera(engine.scene);
+    TankRecords world;
+    buildTank(engine.scene, camera, world);
+    FakeWindow window(1024, 768);
+    FakeKeyboard keyboard;
+    FakeMouse mouse;
+    RecordingPlatform platform;
+    ScriptedDice dice({14});
+    auto listener = makeTankListener(
+        &window, camera, world, std::make_unique<LentInput>(&keyboard, &mouse), platform, dice);
+    keyboard.press(OIS::KC_F1);
+    keyboard.press(OIS::KC_M);
+    Ogre::FrameEvent event{};
+    event.timeSinceLastFrame = 0.1f;
+    EXPECT_TRUE(listener->frameStarted(event));
+    EXPECT_FALSE(listener->heads().controlsShown());
+}
