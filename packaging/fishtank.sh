@@ -3,9 +3,10 @@
 # its log and the screenshots: ${XDG_DATA_HOME:-~/.local/share}/fishtank.
 set -eu
 
+# Installed as <prefix>/games/fishtank, beside <prefix>/share/games and <prefix>/lib/games.
 prefix=$(cd "$(dirname "$(readlink -f "$0")")/.." && pwd)
-share="$prefix/share/fishtank"
-game="$prefix/lib/fishtank/fishtank"
+share="$prefix/share/games/fishtank"
+game="$prefix/lib/games/fishtank/fishtank"
 home="${XDG_DATA_HOME:-$HOME/.local/share}/fishtank"
 
 mkdir -p "$home"

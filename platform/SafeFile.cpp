@@ -60,9 +60,11 @@ bool writeTemporaryFile(const std::string& prefix, const std::string& bytes, std
         return false;
     }
     // mkstemp keeps the file to its owner; a saved file is as readable as any new file.
+    // Should that fail, the file stays its owner's alone, which still serves.
     const mode_t mask = umask(0);
     umask(mask);
-    fchmodat(AT_FDCWD, temporary.c_str(), 0666 & ~mask, 0);
+    if (fchmodat(AT_FDCWD, temporary.c_str(), 0666 & ~mask, 0) != 0)
+        errno = 0;
     return true;
 }
 

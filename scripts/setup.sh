@@ -4,12 +4,14 @@
 FISHTANK_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 FISHTANK_BUILD=${FISHTANK_BUILD:-$FISHTANK_ROOT/build}
 
-# What building and playing need.
+# What building and playing the game need, and nothing more.
 FISHTANK_PACKAGES="cmake g++ make pkg-config libogre-1.12-dev libois-dev libsdl2-dev
-    libgtest-dev libgmock-dev libx11-dev fonts-dejavu-core libgl1-mesa-dri xfonts-base"
-# What the tests need besides: an X server of their own, real input, pixel checks.
-FISHTANK_TEST_PACKAGES="xvfb xdotool imagemagick x11-utils x11-xserver-utils python3
-    dpkg-dev file openbox wmctrl"
+    libx11-dev fonts-dejavu-core libgl1-mesa-dri xfonts-base"
+# What the tests need besides: the test framework, an X server of their own, real input,
+# pixel checks, a window manager, and Debian's checkers for the package and its files.
+FISHTANK_TEST_PACKAGES="libgtest-dev libgmock-dev xvfb xdotool imagemagick x11-utils
+    x11-xserver-utils python3 dpkg-dev file openbox wmctrl lintian desktop-file-utils
+    appstream man-db"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

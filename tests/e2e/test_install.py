@@ -5,12 +5,21 @@ import os
 import shutil
 import subprocess
 import tempfile
-import time
 import unittest
 
 from harness import CANCEL_BUTTON, GameTestCase
 
 BUILD_DIR = os.environ.get("FISHTANK_BUILD_DIR", "")
+DESKTOP_ENTRY = "org.example.fishtank.desktop"
+# Laid out as Debian lays out its games, under any prefix.
+LAYOUT = ["games/fishtank", "lib/games/fishtank/fishtank", "share/games/fishtank/ogre.cfg",
+          "share/games/fishtank/plugins.cfg", "share/games/fishtank/resources/gulp.wav",
+          "share/applications/" + DESKTOP_ENTRY,
+          "share/metainfo/org.example.fishtank.metainfo.xml",
+          "share/icons/hicolor/scalable/apps/fishtank.svg", "share/man/man6/fishtank.6.gz",
+          "share/doc/fishtank/copyright", "share/doc/fishtank/changelog.gz"]
+LAYOUT += ["share/icons/hicolor/%dx%d/apps/fishtank.png" % (size, size)
+           for size in (16, 32, 48, 64, 128, 256)]
 
 
 class Installed(GameTestCase):
@@ -27,7 +36,7 @@ class Installed(GameTestCase):
                            env={"XDG_DATA_HOME": data_home, "HOME": self.scratch})
         game.start()
         self.display.hold("Print", seconds=0.3)
-        time.sleep(0.5)
+        game.wait_for_log("Screenshot saved as screenshot_1.png")
         self.assertCleanExit(game.quit(), game)
         return folder
 
@@ -39,17 +48,14 @@ class Installed(GameTestCase):
         prefix = os.path.join(self.scratch, "prefix")
         data_home = os.path.join(self.scratch, "data")
         self.install(prefix)
-        for path in ("bin/fishtank", "lib/fishtank/fishtank", "share/fishtank/ogre.cfg",
-                     "share/fishtank/plugins.cfg", "share/fishtank/resources/gulp.wav",
-                     "share/applications/fishtank.desktop",
-                     "share/icons/hicolor/256x256/apps/fishtank.png"):
+        for path in LAYOUT:
             self.assertTrue(os.path.exists(os.path.join(prefix, path)), path)
-        with open(os.path.join(prefix, "share/applications/fishtank.desktop")) as entry:
+        with open(os.path.join(prefix, "share/applications", DESKTOP_ENTRY)) as entry:
             text = entry.read()
         self.assertIn("Exec=fishtank\n", text)
         self.assertIn("Icon=fishtank\n", text)
 
-        folder = self.play_through_launcher(os.path.join(prefix, "bin", "fishtank"), data_home)
+        folder = self.play_through_launcher(os.path.join(prefix, "games", "fishtank"), data_home)
         for name in ("screenshot_1.png", "Ogre.log", "ogre.cfg"):
             self.assertTrue(os.path.isfile(os.path.join(folder, name)), name)
 
@@ -58,7 +64,7 @@ class Installed(GameTestCase):
         with open(settings, "a") as saved:
             saved.write("# chosen by the player\n")
         self.install(prefix)
-        game = self.launch(command=[os.path.join(prefix, "bin", "fishtank")], folder=folder,
+        game = self.launch(command=[os.path.join(prefix, "games", "fishtank")], folder=folder,
                            env={"XDG_DATA_HOME": data_home, "HOME": self.scratch})
         game.press_dialog_button(CANCEL_BUTTON)  # only the launcher's work counts here
         self.assertCleanExit(game.wait(), game)
@@ -78,9 +84,20 @@ class Installed(GameTestCase):
             # apt resolves every dependency from Debian's archive without touching the system.
             subprocess.run(["apt-get", "install", "--simulate", "-qq", package], check=True,
                            capture_output=True)
+        # Debian's checker finds nothing wrong: no error and no warning.
+        checked = subprocess.run(["lintian", "--fail-on", "error,warning", package],
+                                 capture_output=True, text=True)
+        self.assertEqual(checked.returncode, 0, checked.stdout + checked.stderr)
+        self.assertNotRegex(checked.stdout, r"(?m)^[EW]: ")
         root = os.path.join(self.scratch, "root")
         subprocess.run(["dpkg-deb", "-x", package, root], check=True)
-        folder = self.play_through_launcher(os.path.join(root, "usr", "bin", "fishtank"),
+        for path in LAYOUT:
+            self.assertTrue(os.path.exists(os.path.join(root, "usr", path)), path)
+        binary = subprocess.run(["file", os.path.join(root, "usr", "lib/games/fishtank/fishtank")],
+                                capture_output=True, text=True, check=True).stdout
+        self.assertIn("stripped", binary)
+        self.assertNotIn("not stripped", binary)
+        folder = self.play_through_launcher(os.path.join(root, "usr", "games", "fishtank"),
                                             os.path.join(self.scratch, "data"))
         self.assertTrue(os.path.isfile(os.path.join(folder, "screenshot_1.png")))
 
