@@ -1,5 +1,6 @@
 #include "game/Hud.h"
 
+#include "input/OverlaySwitch.h"
 #include "rules/BestScore.h"
 
 #include <Overlay/OgreFontManager.h>
@@ -55,15 +56,6 @@ void setCaption(const char* name, const std::string& text)
         found->setCaption(text);
 }
 
-void showIf(Ogre::Overlay* overlay, bool shown)
-{
-    if (overlay == nullptr)
-        return;
-    if (shown)
-        overlay->show();
-    else
-        overlay->hide();
-}
 } // namespace
 
 Hud::Hud()
@@ -80,7 +72,7 @@ Hud::Hud()
     setCaption("ControlsKeysTextArea", kControlKeys);
     setCaption("ControlsActionsTextArea", kControlActions);
     showSoundOff(false);
-    showIf(hud, true);
+    showOverlay(hud, true);
 }
 
 void Hud::showBest(int score)
@@ -90,7 +82,7 @@ void Hud::showBest(int score)
 
 void Hud::toggleControls()
 {
-    showIf(controls, !controlsShown());
+    showOverlay(controls, !controlsShown());
 }
 
 bool Hud::controlsShown() const
@@ -111,5 +103,5 @@ void Hud::showSoundOff(bool off)
 
 void Hud::showNewBest(bool shown)
 {
-    showIf(newBest, shown);
+    showOverlay(newBest, shown);
 }

@@ -3,6 +3,7 @@
 #include "input/ExampleFrameListener.h"
 
 #include "input/InputTuning.h"
+#include "input/OverlaySwitch.h"
 #include "platform/Platform.h"
 #include "platform/SafeFile.h"
 #include "scene/FishVisuals.h"
@@ -23,15 +24,6 @@ bool pressedNow(bool down, bool& wasDown)
     return pressed;
 }
 
-void showToMatch(Ogre::Overlay* overlay, bool shown)
-{
-    if (overlay == nullptr)
-        return;
-    if (shown)
-        overlay->show();
-    else
-        overlay->hide();
-}
 } // namespace
 
 bool ExampleFrameListener::keyDown(OIS::KeyCode key) const
@@ -147,7 +139,7 @@ void ExampleFrameListener::applyToggleKeys()
 void ExampleFrameListener::toggleStats()
 {
     statsOn = !statsOn;
-    showToMatch(scoreOverlay, statsOn);
+    showOverlay(scoreOverlay, statsOn);
 }
 
 void ExampleFrameListener::nextFiltering()
@@ -170,7 +162,7 @@ void ExampleFrameListener::nextFiltering()
     Ogre::MaterialManager& materials = Ogre::MaterialManager::getSingleton();
     materials.setDefaultTextureFiltering(static_cast<Ogre::TextureFilterOptions>(filtering));
     materials.setDefaultAnisotropy(anisotropy);
-    showToMatch(scoreOverlay, statsOn);
+    showOverlay(scoreOverlay, statsOn);
 }
 
 void ExampleFrameListener::takeScreenshot()

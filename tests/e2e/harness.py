@@ -280,27 +280,24 @@ class Image:
         """How many pixels of the rectangle meet condition(r, g, b), each 0..255."""
         return sum(1 for _, _, r, g, b in self._pixels(x, y, width, height) if condition(r, g, b))
 
-    def bounds(self, x, y, width, height, condition):
-        """(left, top, right, bottom) of the pixels that meet the condition, or None."""
+    def _matching(self, x, y, width, height, condition):
+        """The columns and the rows of the pixels that meet the condition."""
         xs, ys = [], []
         for px, py, r, g, b in self._pixels(x, y, width, height):
             if condition(r, g, b):
                 xs.append(px)
                 ys.append(py)
-        if not xs:
-            return None
-        return min(xs), min(ys), max(xs), max(ys)
+        return xs, ys
+
+    def bounds(self, x, y, width, height, condition):
+        """(left, top, right, bottom) of the pixels that meet the condition, or None."""
+        xs, ys = self._matching(x, y, width, height, condition)
+        return (min(xs), min(ys), max(xs), max(ys)) if xs else None
 
     def centroid(self, x, y, width, height, condition):
         """Mean position of the pixels that meet the condition, or None."""
-        xs, ys = [], []
-        for px, py, r, g, b in self._pixels(x, y, width, height):
-            if condition(r, g, b):
-                xs.append(px)
-                ys.append(py)
-        if not xs:
-            return None
-        return sum(xs) / len(xs), sum(ys) / len(ys)
+        xs, ys = self._matching(x, y, width, height, condition)
+        return (sum(xs) / len(xs), sum(ys) / len(ys)) if xs else None
 
     def differs(self, other, x, y, width, height, tolerance=40):
         """Pixels of the rectangle that differ clearly between two screenshots."""

@@ -24,6 +24,14 @@ def controls_shown(shot):
     return shot.mean_colour(200, 560, 600, 60)[2] < 110
 
 
+def best_score_file(text):
+    """Prepares the game's folder with best-score.txt holding the text."""
+    def prepare(folder):
+        with open(os.path.join(folder, "best-score.txt"), "w") as kept:
+            kept.write(text)
+    return prepare
+
+
 def final_score(game):
     """The score the log gives for the last game over."""
     scores = re.findall(r"Game over with a score of (\d+)", game.log())
@@ -54,11 +62,7 @@ class NewGame(GameTestCase):
 
 class BestScore(GameTestCase):
     def test_the_best_score_is_read_and_kept_when_no_game_beats_it(self):
-        def best(folder):
-            with open(os.path.join(folder, "best-score.txt"), "w") as kept:
-                kept.write("99999\n")
-
-        game = self.launch(prepare=best).start()
+        game = self.launch(prepare=best_score_file("99999\n")).start()
         game.wait_for_log("Best score so far: 99999")
         play_until_game_over(game)
         self.assertFalse(new_best_shown(game.screenshot()))
@@ -67,11 +71,7 @@ class BestScore(GameTestCase):
             self.assertEqual(kept.read(), "99999\n")
 
     def test_a_game_above_a_garbled_best_is_saved_with_new_best_shown(self):
-        def garbled(folder):
-            with open(os.path.join(folder, "best-score.txt"), "w") as kept:
-                kept.write("twelve\n")
-
-        game = self.launch(prepare=garbled).start()
+        game = self.launch(prepare=best_score_file("twelve\n")).start()
         game.wait_for_log("No best score yet")
         shot = play_until_game_over(game)
         score = final_score(game)

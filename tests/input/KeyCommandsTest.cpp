@@ -11,15 +11,6 @@ class KeyCommandsTest : public GameTest
 protected:
     KeyCommandsTest() { dice.draws = {14}; }
 
-    // Holds the keys for one frame, then lets go of them.
-    bool tap(std::initializer_list<OIS::KeyCode> keys, float seconds = 0.1f)
-    {
-        for (OIS::KeyCode key : keys)
-            keyboard.press(key);
-        const bool running = frame(seconds);
-        keyboard.releaseAll();
-        return running;
-    }
     bool facesRight() const { return world.player.rightNode->getPosition().z > 0; }
 };
 } // namespace

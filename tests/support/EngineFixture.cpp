@@ -190,6 +190,15 @@ bool PlayableTank::frame(float seconds)
     return listener->frameStarted(event);
 }
 
+bool PlayableTank::tap(std::initializer_list<OIS::KeyCode> keys, float seconds)
+{
+    for (OIS::KeyCode key : keys)
+        keyboard.press(key);
+    const bool running = frame(seconds);
+    keyboard.releaseAll();
+    return running;
+}
+
 Fish& PlayableTank::addFish(float x, float y, int width, int direction, int speed, bool shark)
 {
     world.fishes.push_back(

@@ -79,6 +79,8 @@ public:
 
     // Runs one frame of the given length; returns what the listener returned.
     bool frame(float seconds);
+    // Holds the keys for one frame, then lets go of them; returns what the listener returned.
+    bool tap(std::initializer_list<OIS::KeyCode> keys, float seconds = 0.1f);
     // Puts a fish into the tank's list of other fish.
     Fish& addFish(float x, float y, int width, int direction = -1, int speed = 0,
                   bool shark = false);
