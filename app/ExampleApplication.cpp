@@ -47,7 +47,7 @@ void ExampleApplication::run()
     if (!setUp())
         return;
     installQuitSignals();
-    loopListener = std::make_unique<RenderLoopListener>();
+    loopListener = std::make_unique<RenderLoopListener>(window, frameListener.get(), platform);
     root->addFrameListener(loopListener.get());
     root->startRendering();
     removeQuitSignals();

@@ -1,10 +1,21 @@
 #include "app/RenderLoopListener.h"
 
+#include "app/FramePacing.h"
+#include "input/ExampleFrameListener.h"
+#include "platform/Platform.h"
 #include "platform/QuitSignals.h"
 #include "platform/XErrors.h"
 
 #include <Bites/OgreWindowEventUtilities.h>
 #include <OgreLogManager.h>
+#include <OgreRenderWindow.h>
+
+RenderLoopListener::RenderLoopListener(Ogre::RenderWindow* window_,
+                                       const ExampleFrameListener* game_, Platform& platform_)
+    : window(window_), game(game_), platform(platform_),
+      lastFrameEnd(std::chrono::steady_clock::now())
+{
+}
 
 bool RenderLoopListener::frameStarted(const Ogre::FrameEvent&)
 {
@@ -21,5 +32,14 @@ bool RenderLoopListener::frameEnded(const Ogre::FrameEvent&)
         Ogre::LogManager::getSingleton().logMessage(kFirstFrameLine);
     }
     OgreBites::WindowEventUtilities::messagePump();
+
+    const auto now = std::chrono::steady_clock::now();
+    const double frameSeconds = std::chrono::duration<double>(now - lastFrameEnd).count();
+    const bool visible = window == nullptr || (window->isActive() && window->isVisible());
+    const bool paused = game != nullptr && game->paused;
+    const double rest = restAfterFrame(visible, paused, frameSeconds);
+    if (rest > 0)
+        platform.sleepMilliseconds(int(rest * 1000 + 0.5));
+    lastFrameEnd = std::chrono::steady_clock::now();
     return true;
 }

@@ -1,18 +1,33 @@
 #pragma once
 
 #include <OgreFrameListener.h>
+#include <OgrePrerequisites.h>
+
+#include <chrono>
+
+class ExampleFrameListener;
+class Platform;
 
 // Keeps the render loop in touch with the desktop: window events (resize, close) are
-// delivered between frames, a quit signal or an X error ends the loop at the next frame, and the
-// log says when the first frame is on the screen.
+// delivered between frames, a quit signal or an X error ends the loop at the next frame,
+// the log says when the first frame is on the screen, and the loop rests when there is
+// nothing to show (a hidden window, a paused game).
 class RenderLoopListener : public Ogre::FrameListener
 {
 public:
+    // The window to watch and the game's listener, whose pause it follows; both outlive it.
+    RenderLoopListener(Ogre::RenderWindow* window, const ExampleFrameListener* game,
+                       Platform& platform);
+
     bool frameStarted(const Ogre::FrameEvent&) override;
     bool frameEnded(const Ogre::FrameEvent&) override;
 
 private:
+    Ogre::RenderWindow* window;
+    const ExampleFrameListener* game;
+    Platform& platform;
     bool firstFrameDrawn = false;
+    std::chrono::steady_clock::time_point lastFrameEnd; // after its rest
 };
 
 // The log line written once the first frame has been drawn and shown.
