@@ -25,21 +25,23 @@ echo "== Memory over an hour of simulated play, window-less"
 ./bench/memory_bench | tee -a "$results"
 
 echo
-echo "== The real game in a 1024x768 window under Xvfb (software OpenGL, no vsync)"
+echo "== The real game in 1024x768 and 1920x1080 windows under Xvfb (software OpenGL, no vsync)"
 fifo=$(mktemp -u)
 mkfifo "$fifo"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -noreset -nolisten tcp 3>"$fifo" 2>/dev/null &
+Xvfb -displayfd 3 -screen 0 2048x1152x24 -noreset -nolisten tcp 3>"$fifo" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -f "$fifo"' EXIT
 read -r number <"$fifo"
-(cd run && DISPLAY=":$number" SDL_AUDIODRIVER=dummy ./render_bench 2>/dev/null) |
-    grep -E '^[a-z_]+ [0-9.]+$' | tee -a "$results"
+for size in 1024x768 1920x1080; do
+    (cd run && DISPLAY=":$number" SDL_AUDIODRIVER=dummy ./render_bench "$size" 2>/dev/null) |
+        grep -E '^[a-z0-9_]+ [0-9.]+$' | tee -a "$results"
+done
 
 echo
 echo "== Summary"
-printf '| %-32s | %12s |\n' measure value
-printf '|%s|%s|\n' "----------------------------------" "--------------"
+printf '| %-42s | %12s |\n' measure value
+printf '|%s|%s|\n' "--------------------------------------------" "--------------"
 while read -r name value; do
-    printf '| %-32s | %12s |\n' "$name" "$value"
+    printf '| %-42s | %12s |\n' "$name" "$value"
 done <"$results"
 rm -f "$results"

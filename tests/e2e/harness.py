@@ -23,8 +23,8 @@ FIRST_FRAME_LINE = "The first frame is on the screen"
 ACCEPT_BUTTON = (446, 353)
 CANCEL_BUTTON = (376, 353)
 
-# The camera sees 414.2 world units of height over the window's 768 pixels.
-PIXELS_PER_UNIT = 768 / 414.2136
+# The camera sees 414.2 world units of height, whatever the window's height in pixels.
+VIEW_HEIGHT_UNITS = 414.2136
 WINDOW_SIZE = (1024, 768)
 
 # How long slow machines may take; the game itself is never timed.
@@ -33,10 +33,12 @@ EXIT_TIMEOUT = 30
 PICTURE_TIMEOUT = 20
 
 
-def world_to_pixel(x, y):
-    """Window pixel of a world point; the camera looks at (250, 200)."""
-    return (round(WINDOW_SIZE[0] / 2 + (x - 250) * PIXELS_PER_UNIT),
-            round(WINDOW_SIZE[1] / 2 - (y - 200) * PIXELS_PER_UNIT))
+def world_to_pixel(x, y, size=WINDOW_SIZE):
+    """Pixel of a world point in a window of the given size; the camera looks at (250, 200)
+    and the picture keeps its proportions."""
+    per_unit = size[1] / VIEW_HEIGHT_UNITS
+    return (round(size[0] / 2 + (x - 250) * per_unit),
+            round(size[1] / 2 - (y - 200) * per_unit))
 
 
 class Display:

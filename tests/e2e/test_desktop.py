@@ -9,7 +9,8 @@ import time
 import unittest
 
 from harness import (ACCEPT_BUTTON, DIALOG_TITLE, ERROR_CAPTION, FIRST_FRAME_LINE, ORANGE,
-                     START_TIMEOUT, WINDOW_TITLE, X_HELPER, Display, Game, GameTestCase)
+                     START_TIMEOUT, WINDOW_TITLE, X_HELPER, Display, Game, GameTestCase,
+                     world_to_pixel)
 
 NOBODY = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"]
 
@@ -50,8 +51,11 @@ def open_to_nobody(folder):
 
 
 def player_shape(shot):
-    """Width over height of the player's orange fish, or None."""
-    box = shot.bounds(0, 0, shot.width, shot.height, ORANGE)
+    """Width over height of the player's orange fish at its start place, or None. Only the
+    water around that place is looked at: a fish of the player's kind may swim elsewhere."""
+    left, top = world_to_pixel(180, 330, (shot.width, shot.height))
+    right, bottom = world_to_pixel(260, 280, (shot.width, shot.height))
+    box = shot.bounds(left, top, right - left, bottom - top, ORANGE)
     if box is None:
         return None
     left, top, right, bottom = box
