@@ -61,7 +61,7 @@ class BenchGame : public CameraTrackApplication
 {
 public:
     BenchGame(Platform& platform_, Dice& dice_, std::string size_)
-        : CameraTrackApplication(platform_, dice_), size(std::move(size_))
+        : CameraTrackApplication(platform_, dice_), videoMode(std::move(size_))
     {
     }
 
@@ -72,7 +72,7 @@ public:
                         "RenderBench");
         // Players get vsync; the benchmark measures how fast frames can be drawn.
         root->getRenderSystem()->setConfigOption("VSync", "No");
-        root->getRenderSystem()->setConfigOption("Video Mode", size);
+        root->getRenderSystem()->setConfigOption("Video Mode", videoMode);
         window = root->initialise(true, "OGRE Render Window");
         OgreBites::WindowEventUtilities::_addRenderWindow(window);
         return true;
@@ -103,7 +103,7 @@ public:
     ExampleFrameListener& listener() { return *frameListener; }
 
 private:
-    std::string size; // "1920 x 1080"
+    std::string videoMode; // "1920 x 1080"
 };
 } // namespace
 
