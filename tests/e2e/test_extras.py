@@ -10,13 +10,19 @@ from harness import (ORANGE, GameTestCase, banner_shown, play_until_game_over, t
 
 
 def new_best_shown(shot):
-    """The bright green "NEW BEST!" under the banner."""
-    return shot.count(300, 465, 424, 60, lambda r, g, b: g > 215 and r < 200 and b < 190) > 200
+    """The "NEW BEST!" strip under the banner crosses the black side panel, where no fish
+    can be seen, and its bright green letters stand in the water."""
+    r, g, b = shot.mean_colour(5, 470, 30, 55)
+    letters = shot.count(300, 465, 424, 60, lambda r, g, b: g > 215 and r < 200 and b < 190)
+    return b > 8 and b > r and letters > 200
 
 
 def sound_off_shown(shot):
-    """The warm "SOUND OFF" marker in the bottom-right corner."""
-    return shot.count(886, 728, 124, 28, lambda r, g, b: r > 220 and 100 < g < 180 and b < 150) > 40
+    """The "SOUND OFF" strip in the bottom-right corner, over the black side panel, and its
+    warm letters."""
+    r, g, b = shot.mean_colour(992, 731, 12, 22)
+    letters = shot.count(886, 728, 124, 28, lambda r, g, b: r > 220 and 100 < g < 180 and b < 150)
+    return b > 8 and b > r and letters > 40
 
 
 def controls_shown(shot):
