@@ -44,15 +44,9 @@ const char* const kControlActions = "swim; left and right turn the fish\n"
                                     "pause, go on\n"
                                     "new game after GAME OVER";
 
-Ogre::OverlayElement* element(const char* name)
-{
-    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
-    return overlays.hasOverlayElement(name) ? overlays.getOverlayElement(name) : nullptr;
-}
-
 void setCaption(const char* name, const std::string& text)
 {
-    if (Ogre::OverlayElement* found = element(name))
+    if (Ogre::OverlayElement* found = findOverlayElement(name))
         found->setCaption(text);
 }
 
@@ -92,7 +86,7 @@ bool Hud::controlsShown() const
 
 void Hud::showSoundOff(bool off)
 {
-    if (Ogre::OverlayElement* marker = element("SoundOffPanel"))
+    if (Ogre::OverlayElement* marker = findOverlayElement("SoundOffPanel"))
     {
         if (off)
             marker->show();

@@ -1,6 +1,7 @@
 #include "game/ScoreDisplay.h"
 
 #include "game/GameSounds.h"
+#include "input/OverlaySwitch.h"
 #include "rules/Fish.h"
 #include "rules/GameTuning.h"
 #include "rules/ScoreCaption.h"
@@ -36,15 +37,12 @@ void showGameOver(Ogre::Overlay* banner, GameSounds& sounds)
 
 std::string scoreLine()
 {
-    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
-    if (!overlays.hasOverlayElement("ScoreTextArea"))
-        return "";
-    return overlays.getOverlayElement("ScoreTextArea")->getCaption();
+    const Ogre::OverlayElement* line = findOverlayElement("ScoreTextArea");
+    return line != nullptr ? line->getCaption() : "";
 }
 
 void setScoreLine(const std::string& text)
 {
-    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
-    if (overlays.hasOverlayElement("ScoreTextArea"))
-        overlays.getOverlayElement("ScoreTextArea")->setCaption(text);
+    if (Ogre::OverlayElement* line = findOverlayElement("ScoreTextArea"))
+        line->setCaption(text);
 }

@@ -1,6 +1,7 @@
 #include "input/OverlaySwitch.h"
 
 #include <Overlay/OgreOverlay.h>
+#include <Overlay/OgreOverlayManager.h>
 
 void showOverlay(Ogre::Overlay* overlay, bool shown)
 {
@@ -10,4 +11,10 @@ void showOverlay(Ogre::Overlay* overlay, bool shown)
         overlay->show();
     else
         overlay->hide();
+}
+
+Ogre::OverlayElement* findOverlayElement(const char* name)
+{
+    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
+    return overlays.hasOverlayElement(name) ? overlays.getOverlayElement(name) : nullptr;
 }
