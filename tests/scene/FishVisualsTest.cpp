@@ -68,7 +68,7 @@ TEST_F(FishVisualsTest, PlayerStartsFacingLeftAtItsPlaceWithTwoNumberedPictures)
     EXPECT_FLOAT_EQ(depthOf(next.rightNode), 1);
 }
 
-TEST_F(FishVisualsTest, TurningOnlySwapsThePictureDepths)
+TEST_F(FishVisualsTest, TurningSwapsThePictureDepthsAndDrawsOnlyTheFrontOne)
 {
     Fish fish;
     createFishVisuals(fish, -1, 10, engine.scene, &tank, "Examples/RedFish",
@@ -76,20 +76,29 @@ TEST_F(FishVisualsTest, TurningOnlySwapsThePictureDepths)
     fish.leftNode->setPosition(3, 4, fish.leftNode->getPosition().z);
     fish.rightNode->setPosition(-5, 6, fish.rightNode->getPosition().z);
 
+    EXPECT_TRUE(fish.leftSet->getVisible());
+    EXPECT_FALSE(fish.rightSet->getVisible());
+
     faceDirection(fish, 1);
     EXPECT_EQ(fish.direction, 1);
     EXPECT_EQ(fish.leftNode->getPosition(), Ogre::Vector3(3, 4, -100));
     EXPECT_EQ(fish.rightNode->getPosition(), Ogre::Vector3(-5, 6, 1));
+    EXPECT_FALSE(fish.leftSet->getVisible());
+    EXPECT_TRUE(fish.rightSet->getVisible());
 
     faceDirection(fish, -1);
     EXPECT_EQ(fish.leftNode->getPosition(), Ogre::Vector3(3, 4, 1));
     EXPECT_EQ(fish.rightNode->getPosition(), Ogre::Vector3(-5, 6, -100));
+    EXPECT_TRUE(fish.leftSet->getVisible());
+    EXPECT_FALSE(fish.rightSet->getVisible());
 
     faceDirection(fish, 1);
     faceDirection(fish, 0);
     EXPECT_EQ(fish.direction, 0);
     EXPECT_FLOAT_EQ(depthOf(fish.leftNode), 1);
     EXPECT_FLOAT_EQ(depthOf(fish.rightNode), -100);
+    EXPECT_TRUE(fish.leftSet->getVisible());
+    EXPECT_FALSE(fish.rightSet->getVisible());
 }
 
 TEST_F(FishVisualsTest, DestroyingAFishReleasesEverythingItMade)
