@@ -10,6 +10,12 @@
 
 using namespace game_tuning;
 
+namespace
+{
+// After the tank's water, fish and hook (the main queue), before the HUD.
+constexpr Ogre::uint8 kSidePanelQueue = Ogre::RENDER_QUEUE_6;
+} // namespace
+
 TankRecords::TankRecords()
 {
     resetFish(player);
@@ -35,7 +41,8 @@ void buildTank(Ogre::SceneManager* sceneManager, Ogre::Camera* camera, TankRecor
     background.node->setPosition(0, 0, 0);
     const Ogre::Vector3 corner = background.node->getPosition();
 
-    // Black panels just outside the tank hide fish while they swim in or out.
+    // Black panels just outside the tank hide fish while they swim in or out. Nothing in
+    // the tank is depth tested, so they are drawn after every fish and the hook.
     tank.leftSide = makePanel(sceneManager, "leftSideSet", "Examples/BlackBackground", kTankWidth,
                               kTankHeight, Ogre::BBO_BOTTOM_RIGHT);
     tank.leftSide.node->setPosition(corner.x + 1, corner.y, kSidePanelDepth);
@@ -43,6 +50,8 @@ void buildTank(Ogre::SceneManager* sceneManager, Ogre::Camera* camera, TankRecor
                                kTankHeight, Ogre::BBO_BOTTOM_LEFT);
     tank.rightSide.node->setPosition(corner.x + float(background.width) - 1, corner.y,
                                      kSidePanelDepth);
+    tank.leftSide.set->setRenderQueueGroup(kSidePanelQueue);
+    tank.rightSide.set->setRenderQueueGroup(kSidePanelQueue);
 
     createFishVisuals(tank.player, 0, 0, sceneManager, &background, "Examples/ZorvFish",
                       "Examples/ZorvFishRight", kPlayerStartX, kPlayerStartY, kPlayerStartWidth,

@@ -5,6 +5,10 @@
 
 #include <Ogre.h>
 
+#include <algorithm>
+#include <fstream>
+#include <string>
+
 namespace
 {
 // The game's tank built into a window-less engine, camera and all.
@@ -94,4 +98,39 @@ TEST_F(TankSceneTest, TheTankIsLitWhiteWithOneLight)
     EXPECT_EQ(engine.scene->getAmbientLight(), Ogre::ColourValue::White);
     Ogre::Light* light = engine.scene->getLight("MainLight");
     EXPECT_TRUE(light->getDerivedPosition().positionEquals(Ogre::Vector3(20, 80, 50)));
+}
+
+TEST_F(TankSceneTest, NoPictureInTheGamesMaterialsUsesTheDepthBuffer)
+{
+    // The window is cleared of colour only before each frame, so a pass that tested or
+    // wrote depth would read what an earlier frame left there.
+    std::ifstream script(std::string(FISHTANK_SOURCE_DIR) +
+                         "/resources/materials/fishtank.material");
+    ASSERT_TRUE(script.good());
+    std::string line;
+    int passes = 0, opened = 0;
+    bool inPass = false, checkOff = false, writeOff = false;
+    while (std::getline(script, line))
+    {
+        const std::string text = line.substr(0, line.find("//"));
+        if (text.find("pass") != std::string::npos && text.find("_pass") == std::string::npos)
+        {
+            inPass = true;
+            checkOff = writeOff = false;
+            opened = 0;
+            ++passes;
+        }
+        if (!inPass)
+            continue;
+        checkOff = checkOff || text.find("depth_check off") != std::string::npos;
+        writeOff = writeOff || text.find("depth_write off") != std::string::npos;
+        opened += int(std::count(text.begin(), text.end(), '{'));
+        opened -= int(std::count(text.begin(), text.end(), '}'));
+        if (opened == 0 && text.find('}') != std::string::npos)
+        {
+            EXPECT_TRUE(checkOff && writeOff) << "a pass ending at: " << line;
+            inPass = false;
+        }
+    }
+    EXPECT_GE(passes, 5);
 }

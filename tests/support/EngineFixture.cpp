@@ -22,6 +22,7 @@ class CountingSceneManager : public Ogre::DefaultSceneManager
 public:
     explicit CountingSceneManager(const Ogre::String& name) : Ogre::DefaultSceneManager(name) {}
     size_t nodeCount() const { return mSceneNodes.size(); }
+    size_t renderQueueListenerCount() const { return mRenderQueueListeners.size(); }
 };
 
 // Holds the default texture sampler that the filtering keys change; loads no texture.
@@ -148,6 +149,11 @@ bool WindowlessEngine::elementVisible(const std::string& element) const
 size_t WindowlessEngine::sceneNodeCount() const
 {
     return static_cast<CountingSceneManager*>(scene)->nodeCount();
+}
+
+size_t WindowlessEngine::renderQueueListenerCount() const
+{
+    return static_cast<CountingSceneManager*>(scene)->renderQueueListenerCount();
 }
 
 size_t WindowlessEngine::billboardSetCount() const

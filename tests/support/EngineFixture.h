@@ -53,6 +53,8 @@ public:
     // Scene nodes and billboard sets that exist right now.
     size_t sceneNodeCount() const;
     size_t billboardSetCount() const;
+    // Listeners told of every render queue the scene manager draws.
+    size_t renderQueueListenerCount() const;
 
     std::unique_ptr<Ogre::LogManager> logs;
     LogCatcher logCatcher;
