@@ -2,7 +2,11 @@
 
 #include "game/CameraTrackListener.h"
 #include "input/InputSystem.h"
+#include "rules/Renderer.h"
+#include "scene/PanelVisuals.h"
 
+#include <OgreRenderSystem.h>
+#include <OgreRenderSystemCapabilities.h>
 #include <OgreRoot.h>
 
 CameraTrackApplication::CameraTrackApplication(Platform& platform_, Dice& dice_)
@@ -13,6 +17,13 @@ CameraTrackApplication::CameraTrackApplication(Platform& platform_, Dice& dice_)
 void CameraTrackApplication::buildScene()
 {
     buildTank(sceneManager, camera, *this);
+    // A software renderer pays for smoothing on every pixel of the water, and the water is
+    // shown about its own size: sampled plainly it looks the same.
+    const Ogre::RenderSystemCapabilities* capabilities =
+        root->getRenderSystem() ? root->getRenderSystem()->getCapabilities() : nullptr;
+    if (capabilities && drawsInSoftware(capabilities->getDeviceName()))
+        sampleNearest(background);
+    sidePanelClip = std::make_unique<SidePanelClip>(camera, leftSide, rightSide);
 }
 
 void CameraTrackApplication::makeFrameListener()

@@ -2,6 +2,9 @@
 
 #include "app/ExampleApplication.h"
 #include "game/TankScene.h"
+#include "scene/SidePanelClip.h"
+
+#include <memory>
 
 class Dice;
 
@@ -19,4 +22,6 @@ public:
 
 protected:
     Dice& dice;
+    // Made with the tank; goes before the engine does.
+    std::unique_ptr<SidePanelClip> sidePanelClip;
 };

@@ -1,8 +1,12 @@
 #include "scene/PanelVisuals.h"
 
 #include <OgreBillboard.h>
+#include <OgreMaterial.h>
+#include <OgrePass.h>
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
+#include <OgreTechnique.h>
+#include <OgreTextureUnitState.h>
 
 namespace
 {
@@ -30,4 +34,12 @@ Rect panelRect(const Panel& panel)
 {
     const Ogre::Vector3& corner = panel.node->getPosition();
     return Rect{corner.x, corner.y, float(panel.width), float(panel.height)};
+}
+
+void sampleNearest(const Panel& panel)
+{
+    for (Ogre::Technique* technique : panel.set->getMaterial()->getTechniques())
+        for (Ogre::Pass* pass : technique->getPasses())
+            for (Ogre::TextureUnitState* unit : pass->getTextureUnitStates())
+                unit->setTextureFiltering(Ogre::TFO_NONE);
 }

@@ -13,3 +13,7 @@ Panel makePanel(Ogre::SceneManager* sceneManager, const char* setName, const cha
 // The panel's rectangle, for panels whose node is their bottom-left corner (the backdrop,
 // which is the tank).
 Rect panelRect(const Panel& panel);
+
+// Samples the panel's picture from its nearest texel instead of smoothing between four:
+// the same look for a picture shown about its own size, for less work on every pixel.
+void sampleNearest(const Panel& panel);
