@@ -1,9 +1,16 @@
 // The real game in a window, with the settings saved in ogre.cfg instead of the dialog:
-// time from the start of the process to the first rendered frame, frames per second with a
-// typical tank (the player, 20 fish, the hook in view) with the frame time's mean, median
-// and 99th percentile (stutter shows there), the share of a frame that the game's own frame
-// work takes, and the time to shut down. Run it in the run directory, with the window size
-// as its argument ("1920x1080"; 1024x768 when none is given).
+// time from the start of the process to the first rendered frame, then frames per second
+// with a typical tank (the player, 20 fish, the hook in view) and the frame time's mean,
+// median and 99th percentile (stutter shows there). Each of the game's drawing choices is a
+// switch: the tank is drawn as the game draws it, as it drew it before any of them (the
+// baseline), and with one choice at a time put back, in short turns, so that a slower or
+// busier machine slows every line alike and the ratios hold. The pictures of the game and
+// the baseline are compared, and last come the game's own work of a frame and the time to
+// shut down. Run it in the run directory, with a window size ("1920x1080") or none for
+// 1024x768 and then 1920x1080.
+#include "BaselineLook.h"
+#include "FrameTimes.h"
+
 #include "game/CameraTrackApplication.h"
 #include "input/ExampleFrameListener.h"
 #include "platform/DesktopPlatform.h"
@@ -13,14 +20,10 @@
 #include <Bites/OgreWindowEventUtilities.h>
 #include <Ogre.h>
 
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
-#include <fstream>
+#include <cstdlib>
 #include <iostream>
-#include <iterator>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -33,35 +36,11 @@ double millisecondsSince(Clock::time_point start)
     return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
 
-// How long this process has been running, from the kernel's own record of its start
-// (to the clock tick, 10 ms here).
-double millisecondsSinceProcessStart()
-{
-    std::ifstream stat("/proc/self/stat");
-    std::string text((std::istreambuf_iterator<char>(stat)), std::istreambuf_iterator<char>());
-    std::istringstream fields(text.substr(text.rfind(')') + 2));
-    std::string field;
-    for (int i = 3; i <= 22; ++i) // field 22 is the start time, in ticks since boot
-        fields >> field;
-    const double startedSeconds = std::stod(field) / double(sysconf(_SC_CLK_TCK));
-    double uptimeSeconds = 0;
-    std::ifstream("/proc/uptime") >> uptimeSeconds;
-    return (uptimeSeconds - startedSeconds) * 1000.0;
-}
-
-// The frame time below which the given share of the frames lie.
-double percentile(std::vector<double> times, double share)
-{
-    std::sort(times.begin(), times.end());
-    const auto at = std::size_t(share * double(times.size() - 1) + 0.5);
-    return times[at];
-}
-
 class BenchGame : public CameraTrackApplication
 {
 public:
-    BenchGame(Platform& platform_, Dice& dice_, std::string size_)
-        : CameraTrackApplication(platform_, dice_), videoMode(std::move(size_))
+    BenchGame(Platform& platform_, Dice& dice_, std::string videoMode_)
+        : CameraTrackApplication(platform_, dice_), videoMode(std::move(videoMode_))
     {
     }
 
@@ -99,61 +78,169 @@ public:
         hookNode->setPosition(420, 60, 2);
     }
 
+    // The side panels as the game draws them (cut to the columns between them), or drawn.
+    void clipToSidePanels(bool clip)
+    {
+        if (clip && !sidePanelClip)
+            sidePanelClip = std::make_unique<SidePanelClip>(camera, leftSide, rightSide);
+        else if (!clip)
+            sidePanelClip.reset();
+    }
+
     Ogre::Root& engine() { return *root; }
+    Ogre::RenderWindow& renderWindow() { return *window; }
     ExampleFrameListener& listener() { return *frameListener; }
+    TankRecords& tank() { return *this; }
 
 private:
     std::string videoMode; // "1920 x 1080"
 };
-} // namespace
 
-int main(int argc, char** argv)
+std::string engineVideoMode(std::string size)
 {
-    std::string label = argc > 1 ? argv[1] : "1024x768";
-    std::string size = label;
     size.replace(size.find('x'), 1, " x ");
+    return size;
+}
+
+// Draws the tank in every look in turn, a few frames each, many times over.
+std::vector<FrameTimes> measureLooks(Ogre::Root& engine, BaselineLook& looks)
+{
+    const int rounds = 8, settleFrames = 3, timedFrames = 25;
+    std::vector<FrameTimes> times(looks.count());
+    for (int round = 0; round < rounds; ++round)
+    {
+        for (std::size_t look = 0; look < looks.count(); ++look)
+        {
+            looks.apply(look);
+            for (int i = 0; i < settleFrames; ++i)
+                engine.renderOneFrame(0);
+            for (int i = 0; i < timedFrames; ++i)
+            {
+                const Clock::time_point start = Clock::now();
+                engine.renderOneFrame(0);
+                times[look].add(millisecondsSince(start));
+            }
+        }
+    }
+    looks.apply(0);
+    return times;
+}
+
+void printLooks(const std::string& size, const BaselineLook& looks,
+                const std::vector<FrameTimes>& times)
+{
+    const double baselineMean = times[looks.baselineIndex()].mean();
+    const double tunedMean = times[0].mean();
+    for (std::size_t look = 0; look < looks.count(); ++look)
+    {
+        const std::string at = "_" + looks.name(look) + "_" + size;
+        const FrameTimes& t = times[look];
+        std::cout << "frames_per_second" << at << " " << 1000.0 / t.mean() << "\n";
+        if (look == 0 || look == looks.baselineIndex())
+            std::cout << "frame_ms_mean" << at << " " << t.mean() << "\n"
+                      << "frame_ms_median" << at << " " << t.percentile(0.5) << "\n"
+                      << "frame_ms_p99" << at << " " << t.percentile(0.99) << "\n";
+        if (look == 0)
+            std::cout << "speed_vs_baseline_" << size << " " << baselineMean / t.mean() << "\n";
+        else if (look != looks.baselineIndex())
+            std::cout << "gain_of_" << looks.switchName(look) << "_" << size << " "
+                      << t.mean() / tunedMean << "\n";
+    }
+}
+
+Ogre::Image picture(Ogre::Root& engine, Ogre::RenderWindow& window, BaselineLook& looks,
+                    std::size_t look)
+{
+    looks.apply(look);
+    engine.renderOneFrame(0);
+    engine.renderOneFrame(0);
+    Ogre::Image image(Ogre::PF_BYTE_RGB, window.getWidth(), window.getHeight());
+    window.copyContentsToMemory(image.getPixelBox(), image.getPixelBox());
+    return image;
+}
+
+// The same tank drawn as the game draws it and as the baseline did: how far apart the two
+// pictures are, over every colour channel of every pixel (0 to 255), and the share of pixels
+// with a channel more than 8 apart. Both pictures are saved beside the benchmark to look at.
+void comparePictures(const std::string& size, Ogre::Root& engine, Ogre::RenderWindow& window,
+                     BaselineLook& looks)
+{
+    Ogre::Image game = picture(engine, window, looks, 0);
+    Ogre::Image baseline = picture(engine, window, looks, looks.baselineIndex());
+    looks.apply(0);
+    game.save("render_bench_game_" + size + ".png");
+    baseline.save("render_bench_baseline_" + size + ".png");
+    const Ogre::uchar* a = game.getData();
+    const Ogre::uchar* b = baseline.getData();
+    const std::size_t pixels = game.getWidth() * game.getHeight();
+    double total = 0;
+    std::size_t differing = 0;
+    for (std::size_t i = 0; i < pixels; ++i)
+    {
+        int largest = 0;
+        for (int c = 0; c < 3; ++c)
+        {
+            const int difference = std::abs(int(a[3 * i + c]) - int(b[3 * i + c]));
+            total += difference;
+            largest = std::max(largest, difference);
+        }
+        if (largest > 8)
+            ++differing;
+    }
+    std::cout << "picture_mean_channel_difference_" << size << " " << total / (3.0 * pixels) << "\n"
+              << "picture_pixels_differing_percent_" << size << " "
+              << 100.0 * double(differing) / double(pixels) << "\n";
+}
+
+// Measures the game in one window size: "1920x1080".
+int measureSize(const std::string& size)
+{
     DesktopPlatform platform;
     SystemDice dice;
-    auto game = std::make_unique<BenchGame>(platform, dice, size);
+    auto game = std::make_unique<BenchGame>(platform, dice, engineVideoMode(size));
     game->setUp();
     game->engine().getRenderSystem()->_initRenderTargets();
     game->engine().renderOneFrame(0);
-    const double startup = millisecondsSinceProcessStart();
+    std::cout << "startup_to_first_frame_ms_" << size << " " << millisecondsSinceProcessStart()
+              << "\n";
 
     game->fillTank();
-    const int frames = 600;
-    for (int i = 0; i < 60; ++i) // warm up
-        game->engine().renderOneFrame(0);
-    std::vector<double> frameTimes;
-    const Clock::time_point renderStart = Clock::now();
-    for (int i = 0; i < frames; ++i)
-    {
-        const Clock::time_point frameStart = Clock::now();
-        game->engine().renderOneFrame(0);
-        frameTimes.push_back(millisecondsSince(frameStart));
-    }
-    const double frameMs = millisecondsSince(renderStart) / frames;
+    BaselineLook looks(game->tank(), game->renderWindow());
+    BenchGame* bench = game.get();
+    looks.addSwitch("side_panel_clip", [bench](bool tuned) { bench->clipToSidePanels(tuned); });
+    printLooks(size, looks, measureLooks(game->engine(), looks));
+    comparePictures(size, game->engine(), game->renderWindow(), looks);
 
     // The listener's own work of a frame: input, keys, steering and the rules.
+    const int frames = 600;
     Ogre::FrameEvent event{};
     event.timeSinceLastFrame = 0;
     const Clock::time_point rulesStart = Clock::now();
     for (int i = 0; i < frames; ++i)
         game->listener().frameStarted(event);
-    const double rulesMs = millisecondsSince(rulesStart) / frames;
+    std::cout << "listener_ms_per_frame_" << size << " " << millisecondsSince(rulesStart) / frames
+              << "\n";
 
     const Clock::time_point stop = Clock::now();
     game.reset();
-    const double shutdown = millisecondsSince(stop);
-
-    const std::string at = "_" + label;
-    std::cout << "startup_to_first_frame_ms" << at << " " << startup << "\n"
-              << "frames_per_second" << at << " " << 1000.0 / frameMs << "\n"
-              << "frame_ms_mean" << at << " " << frameMs << "\n"
-              << "frame_ms_median" << at << " " << percentile(frameTimes, 0.5) << "\n"
-              << "frame_ms_p99" << at << " " << percentile(frameTimes, 0.99) << "\n"
-              << "listener_ms_per_frame" << at << " " << rulesMs << "\n"
-              << "listener_share_percent" << at << " " << 100.0 * rulesMs / frameMs << "\n"
-              << "shutdown_ms" << at << " " << shutdown << "\n";
+    std::cout << "shutdown_ms_" << size << " " << millisecondsSince(stop) << "\n";
     return 0;
+}
+} // namespace
+
+// With one window size, measures it; with none, measures 1024x768 and 1920x1080, each in a
+// process of its own so that each start-up is a real one.
+int main(int argc, char** argv)
+{
+    if (argc == 2)
+        return measureSize(argv[1]);
+    int status = 0;
+    for (const char* size : {"1024x768", "1920x1080"})
+    {
+        std::cout.flush();
+        const std::string command = std::string("'") + argv[0] + "' " + size;
+        if (std::system(command.c_str()) != 0)
+            status = 1;
+    }
+    return status;
 }

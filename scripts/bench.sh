@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the benchmarks and prints their numbers: the game rules
-# per frame against the fish count, memory over an hour of play, and the real game's
-# start-up, frame rate and shut-down under Xvfb with Mesa's software renderer.
+# per frame against the fish count, memory over an hour of play, the real game's start-up,
+# frame rate (with each drawing choice measured against the same run without it) and
+# shut-down under Xvfb with Mesa's software renderer, and its processor use while playing,
+# paused and minimised.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 install_missing $FISHTANK_PACKAGES $FISHTANK_TEST_PACKAGES libbenchmark-dev
@@ -26,22 +28,26 @@ echo "== Memory over an hour of simulated play, window-less"
 
 echo
 echo "== The real game in 1024x768 and 1920x1080 windows under Xvfb (software OpenGL, no vsync)"
+echo "   game: as it draws; without_<choice>: that one drawing choice put back; baseline: all put back"
 fifo=$(mktemp -u)
 mkfifo "$fifo"
 Xvfb -displayfd 3 -screen 0 2048x1152x24 -noreset -nolisten tcp 3>"$fifo" 2>/dev/null &
 xvfb=$!
 trap 'kill $xvfb 2>/dev/null; rm -f "$fifo"' EXIT
 read -r number <"$fifo"
-for size in 1024x768 1920x1080; do
-    (cd run && DISPLAY=":$number" SDL_AUDIODRIVER=dummy ./render_bench "$size" 2>/dev/null) |
-        grep -E '^[a-z0-9_]+ [0-9.]+$' | tee -a "$results"
-done
+(cd run && DISPLAY=":$number" SDL_AUDIODRIVER=dummy ./render_bench 2>/dev/null) |
+    grep -E '^[a-z0-9_]+ [0-9.e+-]+$' | tee -a "$results"
+
+echo
+echo "== Processor use of the real game, percent of one core (Xvfb and openbox)"
+FISHTANK_RUN_DIR="$FISHTANK_BUILD/run" /usr/bin/python3 "$FISHTANK_ROOT/bench/cpu_bench.py" |
+    tee -a "$results"
 
 echo
 echo "== Summary"
-printf '| %-42s | %12s |\n' measure value
-printf '|%s|%s|\n' "--------------------------------------------" "--------------"
+printf '| %-60s | %10s |\n' measure value
+printf '|%s|%s|\n' "--------------------------------------------------------------" "------------"
 while read -r name value; do
-    printf '| %-42s | %12s |\n' "$name" "$value"
+    printf '| %-60s | %10s |\n' "$name" "$value"
 done <"$results"
 rm -f "$results"

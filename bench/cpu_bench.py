@@ -1,0 +1,81 @@
+"""The real game's processor use under Xvfb and openbox, in percent of one core, measured
+over a few seconds each while it is paused, while it plays (vsync off, as fast as it can;
+the game may end meanwhile, and a finished game draws the same tank) and while its window
+is minimised. Prints one "name value" line per figure.
+
+Run with FISHTANK_RUN_DIR set to the build's run directory.
+"""
+import os
+import subprocess
+import sys
+import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+import harness  # noqa: E402
+
+SECONDS = 5.0
+
+
+def cpu_seconds(pid):
+    """User and system time the process has used so far."""
+    with open("/proc/%d/stat" % pid) as stat:
+        fields = stat.read().rsplit(")", 1)[1].split()
+    ticks = os.sysconf("SC_CLK_TCK")
+    return (int(fields[11]) + int(fields[12])) / ticks  # utime and stime
+
+
+def percent_of_a_core(pid, seconds=SECONDS):
+    start_cpu, start = cpu_seconds(pid), time.monotonic()
+    time.sleep(seconds)
+    return 100.0 * (cpu_seconds(pid) - start_cpu) / (time.monotonic() - start)
+
+
+def wait_for_window_manager(display):
+    deadline = time.time() + 30
+    while display.run("wmctrl", "-m", check=False).returncode != 0:
+        if time.time() > deadline:
+            raise RuntimeError("openbox never started")
+        time.sleep(0.2)
+
+
+def main():
+    display = harness.Display()
+    manager = None
+    game = None
+    try:
+        game = harness.Game(display)
+        game.start()
+        pid = game.process.pid
+        # Paused first, before the first fish swims in (after 3 s) and can end the game,
+        # whose banner looks like the pause banner.
+        # A short press: P held over its repeat delay would pause and resume.
+        display.hold("p", seconds=0.15)
+        game.wait_for_picture(harness.banner_shown, "the pause banner")
+        paused = percent_of_a_core(pid)
+        if not harness.banner_shown(game.screenshot()):
+            raise RuntimeError("the game did not stay paused")
+        print("cpu_percent_paused %.1f" % paused)
+
+        display.hold("p", seconds=0.15)
+        time.sleep(1.0)  # play settles
+        print("cpu_percent_playing %.1f" % percent_of_a_core(pid))
+
+        # Minimising takes a window manager; it comes last, as taking the window over moves
+        # the keyboard's focus (which would pause a running game).
+        manager = subprocess.Popen(["openbox"], env=display.env, stdout=subprocess.DEVNULL,
+                                   stderr=subprocess.DEVNULL)
+        wait_for_window_manager(display)
+        display.run("xdotool", "windowminimize", "--sync", game.window)
+        time.sleep(1.0)
+        print("cpu_percent_minimised %.1f" % percent_of_a_core(pid))
+    finally:
+        if game is not None:
+            game.cleanup()
+        if manager is not None:
+            manager.kill()
+            manager.wait()
+        display.close()
+
+
+if __name__ == "__main__":
+    main()
