@@ -1,5 +1,6 @@
 #include "app/ExampleApplication.h"
 
+#include "app/PictureMipmaps.h"
 #include "app/RenderLoopListener.h"
 #include "app/RenderSettings.h"
 #include "input/ExampleFrameListener.h"
@@ -186,6 +187,7 @@ void ExampleApplication::addResourceLocations()
 void ExampleApplication::initialiseResources()
 {
     Ogre::ResourceGroupManager::getSingleton().initialiseAllResourceGroups();
+    loadPicturesWithMipmaps();
 }
 
 void ExampleApplication::releaseInput()

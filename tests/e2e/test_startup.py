@@ -46,7 +46,16 @@ class StartUp(GameTestCase):
         self.assertFalse(banner_shown(shot))
 
         self.assertCleanExit(game.quit("Escape"), game)
-        self.assertEqual(game.log().count("*** THE LOGGING IS WORKING ***"), 1)
+        log = game.log()
+        self.assertEqual(log.count("*** THE LOGGING IS WORKING ***"), 1)
+        # Every fish picture is loaded before play, with mip-maps made on the processor (a
+        # software renderer would compile a shader to make them, a pause at each new kind).
+        for kind in ("Zorv", "Red", "Yellow", "Green", "Purple", "Shark"):
+            for name in ("%sFish.png" % kind, "%sFishRight.png" % kind):
+                self.assertRegex(log, r"Texture '%s': Loading .* custom mipmaps" % name)
+        renderer_made = [line for line in log.splitlines()
+                         if ".png'" in line and "hardware generated mipmaps" in line]
+        self.assertEqual(renderer_made, [])
 
     def test_cancelling_the_dialog_ends_quietly(self):
         game = self.launch()

@@ -1,0 +1,80 @@
+#include "app/PictureMipmaps.h"
+
+#include <OgreException.h>
+#include <OgreMaterialManager.h>
+#include <OgrePass.h>
+#include <OgrePixelFormat.h>
+#include <OgreTechnique.h>
+#include <OgreTextureManager.h>
+#include <OgreTextureUnitState.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+
+namespace
+{
+Ogre::uint32 mipmapCount(Ogre::uint32 width, Ogre::uint32 height)
+{
+    Ogre::uint32 count = 0;
+    for (Ogre::uint32 size = std::max(width, height); size > 1; size /= 2)
+        ++count;
+    return count;
+}
+
+// Names and groups of the pictures the materials want mip-mapped.
+std::set<std::pair<std::string, std::string>> mipmappedPictures()
+{
+    std::set<std::pair<std::string, std::string>> pictures;
+    auto materials = Ogre::MaterialManager::getSingleton().getResourceIterator();
+    while (materials.hasMoreElements())
+    {
+        auto material = Ogre::static_pointer_cast<Ogre::Material>(materials.getNext());
+        for (Ogre::Technique* technique : material->getTechniques())
+            for (Ogre::Pass* pass : technique->getPasses())
+                for (Ogre::TextureUnitState* unit : pass->getTextureUnitStates())
+                    if (!unit->getTextureName().empty() && unit->getNumMipmaps() != 0 &&
+                        unit->getTextureType() == Ogre::TEX_TYPE_2D)
+                        pictures.insert({unit->getTextureName(), material->getGroup()});
+    }
+    return pictures;
+}
+} // namespace
+
+Ogre::Image withMipmaps(const Ogre::Image& picture)
+{
+    const Ogre::uint32 width = picture.getWidth(), height = picture.getHeight();
+    const Ogre::uint32 levels = mipmapCount(width, height);
+    Ogre::Image chain;
+    chain.create(picture.getFormat(), width, height, 1, 1, levels);
+    Ogre::PixelUtil::bulkPixelConversion(picture.getPixelBox(), chain.getPixelBox(0, 0));
+    for (Ogre::uint32 level = 1; level <= levels; ++level)
+        Ogre::Image::scale(chain.getPixelBox(0, level - 1), chain.getPixelBox(0, level),
+                           Ogre::Image::FILTER_BILINEAR);
+    return chain;
+}
+
+void loadPicturesWithMipmaps()
+{
+    Ogre::TextureManager& textures = Ogre::TextureManager::getSingleton();
+    for (const auto& [name, group] : mipmappedPictures())
+    {
+        // The materials have named their pictures already; most are not loaded yet.
+        Ogre::TexturePtr texture = textures.getByName(name, group);
+        if (texture && texture->isLoaded())
+            continue;
+        Ogre::Image picture;
+        try
+        {
+            picture.load(name, group);
+        }
+        catch (const Ogre::Exception&)
+        {
+            continue;
+        }
+        if (texture)
+            texture->loadImage(withMipmaps(picture));
+        else
+            textures.loadImage(name, group, withMipmaps(picture));
+    }
+}
