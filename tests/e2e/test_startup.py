@@ -53,8 +53,7 @@ class StartUp(GameTestCase):
         for kind in ("Zorv", "Red", "Yellow", "Green", "Purple", "Shark"):
             for name in ("%sFish.png" % kind, "%sFishRight.png" % kind):
                 self.assertRegex(log, r"Texture '%s': Loading .* custom mipmaps" % name)
-        renderer_made = [line for line in log.splitlines()
-                         if ".png'" in line and "hardware generated mipmaps" in line]
+        renderer_made = [line for line in log.splitlines() if "hardware generated mipmaps" in line]
         self.assertEqual(renderer_made, [])
 
     def test_cancelling_the_dialog_ends_quietly(self):
