@@ -157,19 +157,6 @@ void BaselineLook::addSwitches(TankRecords& tank, Ogre::RenderWindow& window)
                             }
                         }});
 
-    // The fish and the hook were multiplied by their vertex colour (white).
-    std::vector<Ogre::TextureUnitState*> blendedUnits;
-    for (Ogre::Pass* pass : passes)
-        if (pass->isTransparent())
-            for (Ogre::TextureUnitState* unit : pass->getTextureUnitStates())
-                blendedUnits.push_back(unit);
-    switches.push_back({"no_colour_multiply", [blendedUnits](bool tuned)
-                        {
-                            for (Ogre::TextureUnitState* unit : blendedUnits)
-                                unit->setColourOperation(tuned ? Ogre::LBO_REPLACE
-                                                               : Ogre::LBO_MODULATE);
-                        }});
-
     // Every picture came in its file's own format with a full chain of mip-maps.
     std::vector<TexturePicture> pictures;
     for (Ogre::Pass* pass : passes)
