@@ -2,7 +2,7 @@
 
 #include <Ogre.h>
 
-#include <map>
+#include <set>
 
 namespace
 {
@@ -13,16 +13,22 @@ struct TexturePicture
     std::string baseline; // the same picture in its file's own format, with every mip-map
 };
 
+// The player's fish and every other fish in the tank.
+std::vector<Fish*> tankFish(TankRecords& tank)
+{
+    std::vector<Fish*> fishes = {&tank.player};
+    for (Fish& fish : tank.fishes)
+        fishes.push_back(&fish);
+    return fishes;
+}
+
 // Every picture set in the tank, the hidden pictures of the fish among them.
 std::vector<Ogre::BillboardSet*> tankSets(TankRecords& tank)
 {
     std::vector<Ogre::BillboardSet*> sets = {tank.background.set, tank.leftSide.set,
                                              tank.rightSide.set};
     sets.push_back(static_cast<Ogre::BillboardSet*>(tank.hookNode->getAttachedObject(0)));
-    std::vector<Fish*> fishes = {&tank.player};
-    for (Fish& fish : tank.fishes)
-        fishes.push_back(&fish);
-    for (Fish* fish : fishes)
+    for (Fish* fish : tankFish(tank))
     {
         sets.push_back(fish->leftSet);
         sets.push_back(fish->rightSet);
@@ -30,17 +36,15 @@ std::vector<Ogre::BillboardSet*> tankSets(TankRecords& tank)
     return sets;
 }
 
+// Every pass of the tank's materials, once each (fish of a kind share theirs).
 std::vector<Ogre::Pass*> tankPasses(TankRecords& tank)
 {
-    std::map<std::string, Ogre::Pass*> passes;
+    std::set<Ogre::Pass*> passes;
     for (Ogre::BillboardSet* set : tankSets(tank))
         for (Ogre::Technique* technique : set->getMaterial()->getTechniques())
             for (Ogre::Pass* pass : technique->getPasses())
-                passes[set->getMaterialName() + "/" + std::to_string(pass->getIndex())] = pass;
-    std::vector<Ogre::Pass*> list;
-    for (const auto& entry : passes)
-        list.push_back(entry.second);
-    return list;
+                passes.insert(pass);
+    return {passes.begin(), passes.end()};
 }
 
 std::string baselineTexture(const Ogre::TexturePtr& texture)
@@ -88,9 +92,7 @@ void BaselineLook::addSwitch(const std::string& name, std::function<void(bool tu
 void BaselineLook::addSwitches(TankRecords& tank, Ogre::RenderWindow& window)
 {
     // The fish's pictures that face away sat behind the backdrop, drawn and hidden.
-    std::vector<Fish*> fishes = {&tank.player};
-    for (Fish& fish : tank.fishes)
-        fishes.push_back(&fish);
+    const std::vector<Fish*> fishes = tankFish(tank);
     switches.push_back({"hidden_pictures_skipped", [fishes](bool tuned)
                         {
                             for (Fish* fish : fishes)
