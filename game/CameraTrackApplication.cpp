@@ -19,9 +19,7 @@ void CameraTrackApplication::buildScene()
     buildTank(sceneManager, camera, *this);
     // A software renderer pays for smoothing on every pixel of the water, and the water is
     // shown about its own size: sampled plainly it looks the same.
-    const Ogre::RenderSystemCapabilities* capabilities =
-        root->getRenderSystem() ? root->getRenderSystem()->getCapabilities() : nullptr;
-    if (capabilities && drawsInSoftware(capabilities->getDeviceName()))
+    if (drawsInSoftware(root->getRenderSystem()->getCapabilities()->getDeviceName()))
         sampleNearest(background);
     sidePanelClip = std::make_unique<SidePanelClip>(camera, leftSide, rightSide);
 }
