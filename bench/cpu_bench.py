@@ -6,7 +6,6 @@ is minimised. Prints one "name value" line per figure.
 Run with FISHTANK_RUN_DIR set to the build's run directory.
 """
 import os
-import subprocess
 import sys
 import time
 
@@ -28,14 +27,6 @@ def percent_of_a_core(pid, seconds=SECONDS):
     start_cpu, start = cpu_seconds(pid), time.monotonic()
     time.sleep(seconds)
     return 100.0 * (cpu_seconds(pid) - start_cpu) / (time.monotonic() - start)
-
-
-def wait_for_window_manager(display):
-    deadline = time.time() + 30
-    while display.run("wmctrl", "-m", check=False).returncode != 0:
-        if time.time() > deadline:
-            raise RuntimeError("openbox never started")
-        time.sleep(0.2)
 
 
 def main():
@@ -62,9 +53,7 @@ def main():
 
         # Minimising takes a window manager; it comes last, as taking the window over moves
         # the keyboard's focus (which would pause a running game).
-        manager = subprocess.Popen(["openbox"], env=display.env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
-        wait_for_window_manager(display)
+        manager = harness.start_window_manager(display)
         display.run("xdotool", "windowminimize", "--sync", game.window)
         time.sleep(1.0)
         print("cpu_percent_minimised %.1f" % percent_of_a_core(pid))

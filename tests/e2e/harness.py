@@ -41,6 +41,20 @@ def world_to_pixel(x, y, size=WINDOW_SIZE):
             round(size[1] / 2 - (y - 200) * per_unit))
 
 
+def start_window_manager(display, timeout=30):
+    """Starts openbox on the display and waits until it manages windows; returns its process."""
+    manager = subprocess.Popen(["openbox"], env=display.env, stdout=subprocess.DEVNULL,
+                               stderr=subprocess.DEVNULL)
+    deadline = time.time() + timeout
+    while display.run("wmctrl", "-m", check=False).returncode != 0:
+        if time.time() > deadline:
+            manager.kill()
+            manager.wait()
+            raise AssertionError("openbox never started")
+        time.sleep(0.2)
+    return manager
+
+
 class Display:
     """A private X server for one test class."""
 
@@ -389,14 +403,19 @@ def play_until_game_over(game, timeout=120):
             raise AssertionError("no game over in %s s of swimming across the fish" % timeout)
 
 
+def strip_over_black(image, x, y, width, height):
+    """A HUD strip's dark blue shows in this part of the window, which is black without it
+    (the side panels, where no fish can be seen)."""
+    r, g, b = image.mean_colour(x, y, width, height)
+    return b > 8 and b > r
+
+
 def banner_shown(image):
     """The banner strip crosses the black side panel at mid-height when it is shown."""
-    r, g, b = image.mean_colour(5, 340, 30, 80)
-    return b > 8 and b > r
+    return strip_over_black(image, 5, 340, 30, 80)
 
 
 def score_line_shown(image):
     """The score strip starts over the black left panel at the top."""
-    r, g, b = image.mean_colour(16, 16, 24, 28)
-    return b > 8 and b > r
+    return strip_over_black(image, 16, 16, 24, 28)
 

@@ -4,13 +4,12 @@ are never lost or half-written, a keyboard and pointer it never takes away, a pi
 keeps its proportions, and status 0 however it ends."""
 import os
 import re
-import subprocess
 import time
 import unittest
 
 from harness import (ACCEPT_BUTTON, DIALOG_TITLE, ERROR_CAPTION, FIRST_FRAME_LINE, ORANGE,
                      START_TIMEOUT, WINDOW_TITLE, X_HELPER, Display, Game, GameTestCase,
-                     world_to_pixel)
+                     start_window_manager, world_to_pixel)
 
 NOBODY = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"]
 
@@ -251,14 +250,9 @@ class WaysOut(GameTestCase):
                 self.assertCleanExit(game.wait(), game)
 
     def test_the_dialog_closed_by_the_window_manager_ends_like_cancel(self):
-        manager = subprocess.Popen(["openbox"], env=self.display.env, stdout=subprocess.DEVNULL,
-                                   stderr=subprocess.DEVNULL)
+        manager = start_window_manager(self.display)
         self.addCleanup(manager.wait)
         self.addCleanup(manager.kill)
-        deadline = time.time() + 30
-        while self.display.run("wmctrl", "-m", check=False).returncode != 0:
-            self.assertLess(time.time(), deadline, "openbox never started")
-            time.sleep(0.2)
         game = self.launch()
         game.dialog()
         deadline = time.time() + 30

@@ -5,24 +5,22 @@ import re
 import time
 import unittest
 
-from harness import (ORANGE, GameTestCase, banner_shown, play_until_game_over, tank_shown,
-                     world_to_pixel)
+from harness import (ORANGE, GameTestCase, banner_shown, play_until_game_over,
+                     strip_over_black, tank_shown, world_to_pixel)
 
 
 def new_best_shown(shot):
     """The "NEW BEST!" strip under the banner crosses the black side panel, where no fish
     can be seen, and its bright green letters stand in the water."""
-    r, g, b = shot.mean_colour(5, 470, 30, 55)
     letters = shot.count(300, 465, 424, 60, lambda r, g, b: g > 215 and r < 200 and b < 190)
-    return b > 8 and b > r and letters > 200
+    return strip_over_black(shot, 5, 470, 30, 55) and letters > 200
 
 
 def sound_off_shown(shot):
     """The "SOUND OFF" strip in the bottom-right corner, over the black side panel, and its
     warm letters."""
-    r, g, b = shot.mean_colour(992, 731, 12, 22)
     letters = shot.count(886, 728, 124, 28, lambda r, g, b: r > 220 and 100 < g < 180 and b < 150)
-    return b > 8 and b > r and letters > 40
+    return strip_over_black(shot, 992, 731, 12, 22) and letters > 40
 
 
 def controls_shown(shot):
