@@ -59,9 +59,10 @@ void loadPicturesWithMipmaps()
     Ogre::TextureManager& textures = Ogre::TextureManager::getSingleton();
     for (const auto& [name, group] : mipmappedPictures())
     {
-        // The materials have named their pictures already; most are not loaded yet.
+        // Naming a picture in a material makes its texture, still unloaded; one loaded
+        // already, or one the engine does not know, is left to the engine.
         Ogre::TexturePtr texture = textures.getByName(name, group);
-        if (texture && texture->isLoaded())
+        if (!texture || texture->isLoaded())
             continue;
         Ogre::Image picture;
         try
@@ -72,9 +73,6 @@ void loadPicturesWithMipmaps()
         {
             continue;
         }
-        if (texture)
-            texture->loadImage(withMipmaps(picture));
-        else
-            textures.loadImage(name, group, withMipmaps(picture));
+        texture->loadImage(withMipmaps(picture));
     }
 }
