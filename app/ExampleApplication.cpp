@@ -5,6 +5,7 @@
 #include "app/RenderSettings.h"
 #include "input/ExampleFrameListener.h"
 #include "platform/DesktopCheck.h"
+#include "platform/DrawingChoices.h"
 #include "platform/FileCheck.h"
 #include "platform/QuitSignals.h"
 #include "platform/XErrors.h"
@@ -80,6 +81,7 @@ bool ExampleApplication::setUp()
     addResourceLocations();
     if (!openRenderWindow())
         return false;
+    logWindowDepth();
     makeSceneManager();
     makeCamera();
     makeViewports();
@@ -113,6 +115,17 @@ bool ExampleApplication::openRenderWindow()
     // Resize and close reach the listeners only for windows the message pump knows.
     OgreBites::WindowEventUtilities::_addRenderWindow(window);
     return true;
+}
+
+void ExampleApplication::logWindowDepth()
+{
+    const WindowConfigCount count = lastWindowConfigCount();
+    const std::string offered = " (" + std::to_string(count.withoutDepth) + " of " +
+                                std::to_string(count.offered) +
+                                " window configurations offered have none)";
+    const std::string depth = count.keptOnlyThose ? "The window has no depth buffer"
+                                                  : "The window may have a depth buffer";
+    Ogre::LogManager::getSingleton().logMessage(depth + offered);
 }
 
 void ExampleApplication::makeSceneManager()

@@ -33,6 +33,8 @@ public:
     virtual bool setUp();
     // The engine's settings dialog, then the automatic render window; false on cancel.
     virtual bool openRenderWindow();
+    // Notes in the log whether the window was made without a depth buffer.
+    void logWindowDepth();
     virtual void makeSceneManager();
     virtual void makeCamera();
     // Creates the frame listener and registers it with the root.

@@ -29,7 +29,7 @@ install(PROGRAMS packaging/fishtank.sh DESTINATION ${FISHTANK_GAMES_DIR} RENAME 
 install(FILES ${FISHTANK_RUN_DIR}/plugins.cfg config/ogre.cfg DESTINATION ${FISHTANK_DATA_DIR})
 install(DIRECTORY resources/ DESTINATION ${FISHTANK_DATA_DIR}/resources
         FILES_MATCHING
-        PATTERN "*.material" PATTERN "*.overlay" PATTERN "*.fontdef"
+        PATTERN "*.material" PATTERN "*.glsl" PATTERN "*.overlay" PATTERN "*.fontdef"
         PATTERN "*.png" PATTERN "*.wav"
         PATTERN "art" EXCLUDE PATTERN "sounds" EXCLUDE)
 install(FILES packaging/${FISHTANK_APP_ID}.desktop DESTINATION share/applications)

@@ -14,3 +14,12 @@ function(fishtank_layer name)
     target_link_libraries(fishtank_${name} PUBLIC ${LAYER_LIBRARIES})
     fishtank_warnings(fishtank_${name})
 endfunction()
+
+# Links the game's own glXChooseFBConfig and glTexImage2D (platform/DrawingChoices) into a
+# program and exports them, so that the engine's render system, loaded later, calls them
+# instead of the driver's.
+function(fishtank_draws_by_driver_choices target)
+    target_link_options(${target} PRIVATE
+        "LINKER:--undefined=glXChooseFBConfig,--undefined=glTexImage2D"
+        "LINKER:--export-dynamic-symbol=glXChooseFBConfig,--export-dynamic-symbol=glTexImage2D")
+endfunction()
