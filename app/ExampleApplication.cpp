@@ -4,6 +4,7 @@
 #include "app/RenderLoopListener.h"
 #include "app/RenderSettings.h"
 #include "input/ExampleFrameListener.h"
+#include "platform/AddressSpace.h"
 #include "platform/DesktopCheck.h"
 #include "platform/DrawingChoices.h"
 #include "platform/FileCheck.h"
@@ -100,6 +101,11 @@ bool ExampleApplication::openRenderWindow()
     if (!OgreBites::getNativeConfigDialog()->display())
         return false;
     saveRenderSettings(*root, settingsFile);
+    // The renderer starts with the window; a software one cannot survive a tight limit.
+    const std::string shortfall = addressSpaceShortfall(addressSpaceLimit(), kRendererAddressSpace);
+    if (!shortfall.empty())
+        OGRE_EXCEPT(Ogre::Exception::ERR_INVALID_STATE, shortfall,
+                    "ExampleApplication::openRenderWindow");
     window = root->initialise(true, kWindowTitle);
     // An X error here means the window could not be made as the settings ask.
     void* display = nullptr;
