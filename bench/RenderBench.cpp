@@ -1,12 +1,16 @@
 // The real game in a window, with the settings saved in ogre.cfg instead of the dialog:
 // time from the start of the process to the first rendered frame, then frames per second
 // with a typical tank (the player, 20 fish, the hook in view) and the frame time's mean,
-// median and 99th percentile (stutter shows there). Each of the game's drawing choices is a
-// switch: the tank is drawn as the game draws it, as it drew it before any of them (the
-// baseline), and with one choice at a time put back, in short turns, so that a slower or
-// busier machine slows every line alike and the ratios hold. The pictures of the game and
-// the baseline are compared, and last come the game's own work of a frame and the time to
-// shut down. Run it in the run directory, with a window size ("1920x1080") or none for
+// median and 99th percentile (stutter shows there), then the game's own work of a frame and
+// the time to shut down.
+//
+// A second process draws the same tank in a window made as before the game chose its window
+// and picture layout for the driver (with a depth buffer, pictures stored as the engine
+// names them). There each of the game's other drawing choices is a switch: the tank is
+// drawn as the game draws it, as it drew it before any of them (the baseline), and with one
+// choice at a time put back, in short turns, so that a slower or busier machine slows every
+// line alike and those ratios hold. The first process's picture is compared with the
+// baseline's. Run it in the run directory, with a window size ("1920x1080") or none for
 // 1024x768 and then 1920x1080.
 #include "BaselineLook.h"
 #include "FrameTimes.h"
@@ -15,6 +19,7 @@
 #include "input/ExampleFrameListener.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/Dice.h"
+#include "platform/DrawingChoices.h"
 #include "scene/FishVisuals.h"
 
 #include <Bites/OgreWindowEventUtilities.h>
@@ -23,6 +28,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdlib>
+#include <fstream>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -87,6 +93,24 @@ public:
             sidePanelClip.reset();
     }
 
+    // The water drawn by its shaders, or by fixed-function texturing as before.
+    void shadeWater(bool shaders)
+    {
+        Ogre::Pass* pass = background.set->getMaterial()->getTechnique(0)->getPass(0);
+        if (shaders && !pass->hasVertexProgram())
+        {
+            pass->setVertexProgram(waterVertex);
+            pass->setFragmentProgram(waterFragment);
+        }
+        else if (!shaders && pass->hasVertexProgram())
+        {
+            waterVertex = pass->getVertexProgramName();
+            waterFragment = pass->getFragmentProgramName();
+            pass->setVertexProgram("");
+            pass->setFragmentProgram("");
+        }
+    }
+
     Ogre::Root& engine() { return *root; }
     Ogre::RenderWindow& renderWindow() { return *window; }
     ExampleFrameListener& listener() { return *frameListener; }
@@ -94,6 +118,7 @@ public:
 
 private:
     std::string videoMode; // "1920 x 1080"
+    std::string waterVertex, waterFragment;
 };
 
 std::string engineVideoMode(std::string size)
@@ -126,32 +151,25 @@ std::vector<FrameTimes> measureLooks(Ogre::Root& engine, BaselineLook& looks)
     return times;
 }
 
-void printLooks(const std::string& size, const BaselineLook& looks,
-                const std::vector<FrameTimes>& times)
+// What the game's own window measured, passed on to the process that draws as before.
+struct GameResult
 {
-    const double baselineMean = times[looks.baselineIndex()].mean();
-    const double tunedMean = times[0].mean();
-    for (std::size_t look = 0; look < looks.count(); ++look)
-    {
-        const std::string at = "_" + looks.name(look) + "_" + size;
-        const FrameTimes& t = times[look];
-        std::cout << "frames_per_second" << at << " " << 1000.0 / t.mean() << "\n";
-        if (look == 0 || look == looks.baselineIndex())
-            std::cout << "frame_ms_mean" << at << " " << t.mean() << "\n"
-                      << "frame_ms_median" << at << " " << t.percentile(0.5) << "\n"
-                      << "frame_ms_p99" << at << " " << t.percentile(0.99) << "\n";
-        if (look == 0)
-            std::cout << "speed_vs_baseline_" << size << " " << baselineMean / t.mean() << "\n";
-        else if (look != looks.baselineIndex())
-            std::cout << "gain_of_" << looks.switchName(look) << "_" << size << " "
-                      << t.mean() / tunedMean << "\n";
-    }
+    double meanMs = 0;
+    Ogre::Image picture;
+};
+
+std::string gameResultFile(const std::string& size)
+{
+    return "render_bench_game_" + size + ".ms";
 }
 
-Ogre::Image picture(Ogre::Root& engine, Ogre::RenderWindow& window, BaselineLook& looks,
-                    std::size_t look)
+std::string gamePictureFile(const std::string& size)
 {
-    looks.apply(look);
+    return "render_bench_game_" + size + ".png";
+}
+
+Ogre::Image windowPicture(Ogre::Root& engine, Ogre::RenderWindow& window)
+{
     engine.renderOneFrame(0);
     engine.renderOneFrame(0);
     Ogre::Image image(Ogre::PF_BYTE_RGB, window.getWidth(), window.getHeight());
@@ -159,16 +177,47 @@ Ogre::Image picture(Ogre::Root& engine, Ogre::RenderWindow& window, BaselineLook
     return image;
 }
 
-// The same tank drawn as the game draws it and as the baseline did: how far apart the two
+GameResult readGameResult(const std::string& size)
+{
+    GameResult result;
+    std::ifstream(gameResultFile(size)) >> result.meanMs;
+    std::ifstream file(gamePictureFile(size), std::ios::binary);
+    Ogre::DataStreamPtr stream(new Ogre::FileStreamDataStream(&file, false));
+    result.picture.load(stream, "png");
+    return result;
+}
+
+// The looks drawn in the window as before: the game's other choices each put back, and all.
+void printLooks(const std::string& size, const BaselineLook& looks,
+                const std::vector<FrameTimes>& times, const GameResult& game)
+{
+    const double baselineMean = times[looks.baselineIndex()].mean();
+    const double tunedMean = times[0].mean();
+    for (std::size_t look = 0; look < looks.count(); ++look)
+    {
+        const std::string name = look == 0 ? "game_in_window_as_before" : looks.name(look);
+        const std::string at = "_" + name + "_" + size;
+        const FrameTimes& t = times[look];
+        std::cout << "frames_per_second" << at << " " << 1000.0 / t.mean() << "\n";
+        if (look == looks.baselineIndex())
+            std::cout << "frame_ms_mean" << at << " " << t.mean() << "\n"
+                      << "frame_ms_median" << at << " " << t.percentile(0.5) << "\n"
+                      << "frame_ms_p99" << at << " " << t.percentile(0.99) << "\n";
+        else if (look != 0)
+            std::cout << "gain_of_" << looks.switchName(look) << "_" << size << " "
+                      << t.mean() / tunedMean << "\n";
+    }
+    // These two compare frames of two processes, one after the other.
+    std::cout << "gain_of_window_and_picture_layout_" << size << " " << tunedMean / game.meanMs
+              << "\n"
+              << "speed_vs_baseline_" << size << " " << baselineMean / game.meanMs << "\n";
+}
+
+// The tank drawn as the game draws it and as the baseline did: how far apart the two
 // pictures are, over every colour channel of every pixel (0 to 255), and the share of pixels
 // with a channel more than 8 apart. Both pictures are saved beside the benchmark to look at.
-void comparePictures(const std::string& size, Ogre::Root& engine, Ogre::RenderWindow& window,
-                     BaselineLook& looks)
+void comparePictures(const std::string& size, const Ogre::Image& game, Ogre::Image baseline)
 {
-    Ogre::Image game = picture(engine, window, looks, 0);
-    Ogre::Image baseline = picture(engine, window, looks, looks.baselineIndex());
-    looks.apply(0);
-    game.save("render_bench_game_" + size + ".png");
     baseline.save("render_bench_baseline_" + size + ".png");
     const Ogre::uchar* a = game.getData();
     const Ogre::uchar* b = baseline.getData();
@@ -192,24 +241,43 @@ void comparePictures(const std::string& size, Ogre::Root& engine, Ogre::RenderWi
               << 100.0 * double(differing) / double(pixels) << "\n";
 }
 
-// Measures the game in one window size: "1920x1080".
-int measureSize(const std::string& size)
+std::unique_ptr<BenchGame> startGame(DesktopPlatform& platform, SystemDice& dice,
+                                     const std::string& size)
 {
-    DesktopPlatform platform;
-    SystemDice dice;
     auto game = std::make_unique<BenchGame>(platform, dice, engineVideoMode(size));
     game->setUp();
     game->engine().getRenderSystem()->_initRenderTargets();
     game->engine().renderOneFrame(0);
+    return game;
+}
+
+// The game as players get it, in one window size: "1920x1080".
+int measureGame(const std::string& size)
+{
+    DesktopPlatform platform;
+    SystemDice dice;
+    std::unique_ptr<BenchGame> game = startGame(platform, dice, size);
     std::cout << "startup_to_first_frame_ms_" << size << " " << millisecondsSinceProcessStart()
               << "\n";
 
     game->fillTank();
-    BaselineLook looks(game->tank(), game->renderWindow());
-    BenchGame* bench = game.get();
-    looks.addSwitch("side_panel_clip", [bench](bool tuned) { bench->clipToSidePanels(tuned); });
-    printLooks(size, looks, measureLooks(game->engine(), looks));
-    comparePictures(size, game->engine(), game->renderWindow(), looks);
+    // The first frames of a new tank make the renderer's shaders for it: they are left out.
+    const int warmUpFrames = 100, timedFrames = 400;
+    for (int i = 0; i < warmUpFrames; ++i)
+        game->engine().renderOneFrame(0);
+    FrameTimes times;
+    for (int i = 0; i < timedFrames; ++i)
+    {
+        const Clock::time_point start = Clock::now();
+        game->engine().renderOneFrame(0);
+        times.add(millisecondsSince(start));
+    }
+    std::cout << "frames_per_second_game_" << size << " " << 1000.0 / times.mean() << "\n"
+              << "frame_ms_mean_game_" << size << " " << times.mean() << "\n"
+              << "frame_ms_median_game_" << size << " " << times.percentile(0.5) << "\n"
+              << "frame_ms_p99_game_" << size << " " << times.percentile(0.99) << "\n";
+    std::ofstream(gameResultFile(size)) << times.mean() << "\n";
+    windowPicture(game->engine(), game->renderWindow()).save(gamePictureFile(size));
 
     // The listener's own work of a frame: input, keys, steering and the rules.
     const int frames = 600;
@@ -226,21 +294,47 @@ int measureSize(const std::string& size)
     std::cout << "shutdown_ms_" << size << " " << millisecondsSince(stop) << "\n";
     return 0;
 }
+
+// The same tank in a window made as before, with every other choice switched in turn.
+int measureAsBefore(const std::string& size)
+{
+    makeDrawingChoices(false);
+    DesktopPlatform platform;
+    SystemDice dice;
+    std::unique_ptr<BenchGame> game = startGame(platform, dice, size);
+    const GameResult gameResult = readGameResult(size); // the picture codecs are loaded now
+    game->fillTank();
+    BaselineLook looks(game->tank(), game->renderWindow());
+    BenchGame* bench = game.get();
+    looks.addSwitch("side_panel_clip", [bench](bool tuned) { bench->clipToSidePanels(tuned); });
+    looks.addSwitch("water_shader", [bench](bool tuned) { bench->shadeWater(tuned); });
+    printLooks(size, looks, measureLooks(game->engine(), looks), gameResult);
+    looks.apply(looks.baselineIndex());
+    comparePictures(size, gameResult.picture, windowPicture(game->engine(), game->renderWindow()));
+    looks.apply(0);
+    return 0;
+}
 } // namespace
 
-// With one window size, measures it; with none, measures 1024x768 and 1920x1080, each in a
-// process of its own so that each start-up is a real one.
+// With a window size, measures the game in it ("--as-before" after the size: the window
+// made as before); with none, measures 1024x768 and 1920x1080, each in processes of their
+// own so that each start-up is a real one.
 int main(int argc, char** argv)
 {
     if (argc == 2)
-        return measureSize(argv[1]);
+        return measureGame(argv[1]);
+    if (argc == 3 && std::string(argv[2]) == "--as-before")
+        return measureAsBefore(argv[1]);
     int status = 0;
     for (const char* size : {"1024x768", "1920x1080"})
     {
-        std::cout.flush();
-        const std::string command = std::string("'") + argv[0] + "' " + size;
-        if (std::system(command.c_str()) != 0)
-            status = 1;
+        for (const char* mode : {"", " --as-before"})
+        {
+            std::cout.flush();
+            const std::string command = std::string("'") + argv[0] + "' " + size + mode;
+            if (std::system(command.c_str()) != 0)
+                status = 1;
+        }
     }
     return status;
 }

@@ -28,7 +28,8 @@ echo "== Memory over an hour of simulated play, window-less"
 
 echo
 echo "== The real game in 1024x768 and 1920x1080 windows under Xvfb (software OpenGL, no vsync)"
-echo "   game: as it draws; without_<choice>: that one drawing choice put back; baseline: all put back"
+echo "   game: as players get it; then, in a window made as before (depth buffer, pictures as the"
+echo "   engine names them): without_<choice>: that one drawing choice put back; baseline: all put back"
 fifo=$(mktemp -u)
 mkfifo "$fifo"
 Xvfb -displayfd 3 -screen 0 2048x1152x24 -noreset -nolisten tcp 3>"$fifo" 2>/dev/null &
