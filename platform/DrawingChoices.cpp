@@ -21,6 +21,11 @@ void* driverFunction(const char* name)
         library = dlopen("libGL.so.1", RTLD_LAZY);
     return library != nullptr ? dlsym(library, name) : nullptr;
 }
+
+bool withoutDepth(const WindowConfigDepth& config)
+{
+    return config.depthBits == 0 && config.stencilBits == 0;
+}
 } // namespace
 
 void makeDrawingChoices(bool make)
@@ -32,14 +37,6 @@ WindowConfigCount lastWindowConfigCount()
 {
     return lastCount;
 }
-
-namespace
-{
-bool withoutDepth(const WindowConfigDepth& config)
-{
-    return config.depthBits == 0 && config.stencilBits == 0;
-}
-} // namespace
 
 std::vector<std::size_t> windowConfigsToKeep(const std::vector<WindowConfigDepth>& offered,
                                              bool depthAllowed)
