@@ -240,6 +240,9 @@ class WaysOut(GameTestCase):
                     boxes = self.display.windows(ERROR_CAPTION)
                     if boxes:
                         self.display.dismiss_error_box(boxes[0])
+                        # Refused before the renderer starts, whose compiler would abort.
+                        self.assertIn("MiB of address space to start its renderer",
+                                      game.error_output())
                         break
                     if os.path.exists(game.path("Ogre.log")) and FIRST_FRAME_LINE in game.log():
                         self.display.hold("Escape")
