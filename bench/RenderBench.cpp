@@ -127,6 +127,29 @@ std::string engineVideoMode(std::string size)
     return size;
 }
 
+// Draws `untimed` frames, then `timed` more whose times are added to `times`.
+void drawFrames(Ogre::Root& engine, int untimed, int timed, FrameTimes& times)
+{
+    for (int i = 0; i < untimed; ++i)
+        engine.renderOneFrame(0);
+    for (int i = 0; i < timed; ++i)
+    {
+        const Clock::time_point start = Clock::now();
+        engine.renderOneFrame(0);
+        times.add(millisecondsSince(start));
+    }
+}
+
+// A look's frames per second, and its frame time's mean, median and 99th percentile.
+void printFrameTimes(const std::string& look, const std::string& size, const FrameTimes& times)
+{
+    const std::string at = "_" + look + "_" + size;
+    std::cout << "frames_per_second" << at << " " << 1000.0 / times.mean() << "\n"
+              << "frame_ms_mean" << at << " " << times.mean() << "\n"
+              << "frame_ms_median" << at << " " << times.percentile(0.5) << "\n"
+              << "frame_ms_p99" << at << " " << times.percentile(0.99) << "\n";
+}
+
 // Draws the tank in every look in turn, a few frames each, many times over.
 std::vector<FrameTimes> measureLooks(Ogre::Root& engine, BaselineLook& looks)
 {
@@ -137,14 +160,7 @@ std::vector<FrameTimes> measureLooks(Ogre::Root& engine, BaselineLook& looks)
         for (std::size_t look = 0; look < looks.count(); ++look)
         {
             looks.apply(look);
-            for (int i = 0; i < settleFrames; ++i)
-                engine.renderOneFrame(0);
-            for (int i = 0; i < timedFrames; ++i)
-            {
-                const Clock::time_point start = Clock::now();
-                engine.renderOneFrame(0);
-                times[look].add(millisecondsSince(start));
-            }
+            drawFrames(engine, settleFrames, timedFrames, times[look]);
         }
     }
     looks.apply(0);
@@ -195,15 +211,16 @@ void printLooks(const std::string& size, const BaselineLook& looks,
     const double tunedMean = times[0].mean();
     for (std::size_t look = 0; look < looks.count(); ++look)
     {
-        const std::string name = look == 0 ? "game_in_window_as_before" : looks.name(look);
-        const std::string at = "_" + name + "_" + size;
         const FrameTimes& t = times[look];
-        std::cout << "frames_per_second" << at << " " << 1000.0 / t.mean() << "\n";
         if (look == looks.baselineIndex())
-            std::cout << "frame_ms_mean" << at << " " << t.mean() << "\n"
-                      << "frame_ms_median" << at << " " << t.percentile(0.5) << "\n"
-                      << "frame_ms_p99" << at << " " << t.percentile(0.99) << "\n";
-        else if (look != 0)
+        {
+            printFrameTimes(looks.name(look), size, t);
+            continue;
+        }
+        const std::string name = look == 0 ? "game_in_window_as_before" : looks.name(look);
+        std::cout << "frames_per_second_" << name << "_" << size << " " << 1000.0 / t.mean()
+                  << "\n";
+        if (look != 0)
             std::cout << "gain_of_" << looks.switchName(look) << "_" << size << " "
                       << t.mean() / tunedMean << "\n";
     }
@@ -262,20 +279,9 @@ int measureGame(const std::string& size)
 
     game->fillTank();
     // The first frames of a new tank make the renderer's shaders for it: they are left out.
-    const int warmUpFrames = 100, timedFrames = 400;
-    for (int i = 0; i < warmUpFrames; ++i)
-        game->engine().renderOneFrame(0);
     FrameTimes times;
-    for (int i = 0; i < timedFrames; ++i)
-    {
-        const Clock::time_point start = Clock::now();
-        game->engine().renderOneFrame(0);
-        times.add(millisecondsSince(start));
-    }
-    std::cout << "frames_per_second_game_" << size << " " << 1000.0 / times.mean() << "\n"
-              << "frame_ms_mean_game_" << size << " " << times.mean() << "\n"
-              << "frame_ms_median_game_" << size << " " << times.percentile(0.5) << "\n"
-              << "frame_ms_p99_game_" << size << " " << times.percentile(0.99) << "\n";
+    drawFrames(game->engine(), 100, 400, times);
+    printFrameTimes("game", size, times);
     std::ofstream(gameResultFile(size)) << times.mean() << "\n";
     windowPicture(game->engine(), game->renderWindow()).save(gamePictureFile(size));
 
