@@ -33,8 +33,6 @@ public:
     virtual bool setUp();
     // The engine's settings dialog, then the automatic render window; false on cancel.
     virtual bool openRenderWindow();
-    // Notes in the log whether the window was made without a depth buffer.
-    void logWindowDepth();
     virtual void makeSceneManager();
     virtual void makeCamera();
     // Creates the frame listener and registers it with the root.
@@ -59,6 +57,9 @@ protected:
     Platform& platform;
 
 private:
+    // Notes in the log whether the window was made without a depth buffer.
+    void logWindowDepth();
+
     std::unique_ptr<Ogre::OverlaySystem> overlaySystem;
     std::unique_ptr<RenderLoopListener> loopListener;
 };
