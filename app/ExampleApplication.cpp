@@ -1,6 +1,6 @@
 #include "app/ExampleApplication.h"
 
-#include "app/PictureMipmaps.h"
+#include "app/GamePictures.h"
 #include "app/RenderLoopListener.h"
 #include "app/RenderSettings.h"
 #include "input/ExampleFrameListener.h"
@@ -16,6 +16,7 @@
 #include <Ogre.h>
 #include <Overlay/OgreOverlaySystem.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
@@ -28,6 +29,14 @@ const Ogre::Vector3 kCameraOffset(0, 0, 500);
 const Ogre::Vector3 kCameraTarget(0, 0, -300);
 constexpr Ogre::Real kNearClip = 5;
 constexpr int kDefaultMipmaps = 5;
+
+// The smoothing (samples a pixel) chosen in the dialog; 0 where the renderer offers none.
+int chosenSamples(Ogre::RenderSystem& renderSystem)
+{
+    const Ogre::ConfigOptionMap& options = renderSystem.getConfigOptions();
+    const auto fsaa = options.find("FSAA");
+    return fsaa == options.end() ? 0 : std::atoi(fsaa->second.currentValue.c_str());
+}
 } // namespace
 
 ExampleApplication::ExampleApplication(Platform& platform_) : platform(platform_) {}
@@ -82,7 +91,7 @@ bool ExampleApplication::setUp()
     addResourceLocations();
     if (!openRenderWindow())
         return false;
-    logWindowDepth();
+    logDrawingChoice(windowChoiceLine(lastWindowChoice()));
     makeSceneManager();
     makeCamera();
     makeViewports();
@@ -101,6 +110,8 @@ bool ExampleApplication::openRenderWindow()
     if (!OgreBites::getNativeConfigDialog()->display())
         return false;
     saveRenderSettings(*root, settingsFile);
+    // A window without a depth buffer is taken only where it keeps the player's smoothing.
+    askForSamples(chosenSamples(*root->getRenderSystem()));
     // The renderer starts with the window; a software one cannot survive a tight limit.
     const std::string shortfall = addressSpaceShortfall(addressSpaceLimit(), kRendererAddressSpace);
     if (!shortfall.empty())
@@ -123,15 +134,9 @@ bool ExampleApplication::openRenderWindow()
     return true;
 }
 
-void ExampleApplication::logWindowDepth()
+void ExampleApplication::logDrawingChoice(const std::string& line)
 {
-    const WindowConfigCount count = lastWindowConfigCount();
-    const std::string offered = " (" + std::to_string(count.withoutDepth) + " of " +
-                                std::to_string(count.offered) +
-                                " window configurations offered have none)";
-    const std::string depth = count.keptOnlyThose ? "The window has no depth buffer"
-                                                  : "The window may have a depth buffer";
-    Ogre::LogManager::getSingleton().logMessage(depth + offered);
+    Ogre::LogManager::getSingleton().logMessage(line);
 }
 
 void ExampleApplication::makeSceneManager()
@@ -206,7 +211,11 @@ void ExampleApplication::addResourceLocations()
 void ExampleApplication::initialiseResources()
 {
     Ogre::ResourceGroupManager::getSingleton().initialiseAllResourceGroups();
-    loadPicturesWithMipmaps();
+    {
+        const OwnPictures ownPictures;
+        loadGamePictures();
+    }
+    logDrawingChoice(pictureChoiceLine(lastPictureChoice()));
 }
 
 void ExampleApplication::releaseInput()

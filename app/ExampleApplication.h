@@ -57,8 +57,8 @@ protected:
     Platform& platform;
 
 private:
-    // Notes in the log whether the window was made without a depth buffer.
-    void logWindowDepth();
+    // Notes in the log what the game chose for the driver, and why.
+    void logDrawingChoice(const std::string& line);
 
     std::unique_ptr<Ogre::OverlaySystem> overlaySystem;
     std::unique_ptr<RenderLoopListener> loopListener;

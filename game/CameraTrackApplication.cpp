@@ -2,8 +2,8 @@
 
 #include "game/CameraTrackListener.h"
 #include "input/InputSystem.h"
-#include "rules/Renderer.h"
 #include "scene/PanelVisuals.h"
+#include "scene/Renderer.h"
 
 #include <OgreRenderSystem.h>
 #include <OgreRenderSystemCapabilities.h>
@@ -18,10 +18,11 @@ void CameraTrackApplication::buildScene()
 {
     buildTank(sceneManager, camera, *this);
     // A software renderer pays for smoothing on every pixel of the water, and the water is
-    // shown about its own size: sampled plainly it looks the same.
+    // shown about its own size: sampled plainly it looks the same, until the player picks
+    // a filtering with T.
     if (drawsInSoftware(root->getRenderSystem()->getCapabilities()->getDeviceName()))
         sampleNearest(background);
-    sidePanelClip = std::make_unique<SidePanelClip>(camera, leftSide, rightSide);
+    solidDrawing = std::make_unique<SolidDrawing>(camera, leftSide, rightSide);
 }
 
 void CameraTrackApplication::makeFrameListener()

@@ -2,7 +2,7 @@
 
 #include "app/ExampleApplication.h"
 #include "game/TankScene.h"
-#include "scene/SidePanelClip.h"
+#include "scene/SolidDrawing.h"
 
 #include <memory>
 
@@ -23,5 +23,5 @@ public:
 protected:
     Dice& dice;
     // Made with the tank; goes before the engine does.
-    std::unique_ptr<SidePanelClip> sidePanelClip;
+    std::unique_ptr<SolidDrawing> solidDrawing;
 };

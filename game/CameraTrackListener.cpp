@@ -1,6 +1,5 @@
 #include "game/CameraTrackListener.h"
 
-#include "game/Collision.h"
 #include "game/Eating.h"
 #include "game/ScoreDisplay.h"
 #include "game/Spawner.h"

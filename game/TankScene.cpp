@@ -23,6 +23,7 @@ TankRecords::TankRecords()
 
 void buildTank(Ogre::SceneManager* sceneManager, Ogre::Camera* camera, TankRecords& tank)
 {
+    clampPicturesAtTheirEdges();
     sceneManager->setAmbientLight(Ogre::ColourValue(1, 1, 1, 1));
     Ogre::Light* light = sceneManager->createLight("MainLight");
     Ogre::SceneNode* lightNode = sceneManager->getRootSceneNode()->createChildSceneNode(

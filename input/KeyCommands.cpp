@@ -7,6 +7,7 @@
 #include "platform/Platform.h"
 #include "platform/SafeFile.h"
 #include "scene/FishVisuals.h"
+#include "scene/PanelVisuals.h"
 
 #include <OIS.h>
 #include <Ogre.h>
@@ -162,6 +163,10 @@ void ExampleFrameListener::nextFiltering()
     Ogre::MaterialManager& materials = Ogre::MaterialManager::getSingleton();
     materials.setDefaultTextureFiltering(static_cast<Ogre::TextureFilterOptions>(filtering));
     materials.setDefaultAnisotropy(anisotropy);
+    // The water may start with a sampler of its own (plain sampling on a software
+    // renderer); from the first press on it is filtered like every other picture.
+    if (background)
+        followDefaultSampling(*background);
     showOverlay(scoreOverlay, statsOn);
 }
 

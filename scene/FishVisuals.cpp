@@ -1,5 +1,8 @@
 #include "scene/FishVisuals.h"
 
+#include "rules/Collision.h"
+#include "scene/SolidDrawing.h"
+
 #include <OgreBillboard.h>
 #include <OgreBillboardSet.h>
 #include <OgreSceneManager.h>
@@ -78,10 +81,10 @@ void faceDirection(Fish& fish, int direction)
     const bool facesLeft = direction <= 0;
     setDepth(fish.leftNode, facesLeft ? kShownDepth : kHiddenDepth);
     setDepth(fish.rightNode, facesLeft ? kHiddenDepth : kShownDepth);
-    // The picture behind the backdrop could never be seen: not drawing it at all saves
-    // the renderer every one of its pixels.
-    fish.leftSet->setVisible(facesLeft);
-    fish.rightSet->setVisible(!facesLeft);
+    // The picture behind the backdrop cannot be seen in solid drawing, which leaves it out.
+    const Ogre::uint32 shown = Ogre::MovableObject::getDefaultVisibilityFlags();
+    fish.leftSet->setVisibilityFlags(facesLeft ? shown : kFacingAwayPicture);
+    fish.rightSet->setVisibilityFlags(facesLeft ? kFacingAwayPicture : shown);
 }
 
 void placeFish(Fish& fish, float x, float y)
@@ -93,6 +96,11 @@ Rect fishRect(const Fish& fish)
 {
     const Ogre::Vector3& corner = fish.node->getPosition();
     return Rect{corner.x, corner.y, fish.width, fish.height};
+}
+
+bool fishesOverlap(Fish a, Fish b)
+{
+    return rectsTouch(fishRect(a), fishRect(b));
 }
 
 float centreX(const Fish& fish)

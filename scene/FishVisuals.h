@@ -22,6 +22,9 @@ void placeFish(Fish& fish, float x, float y);
 // asks where a fish is reads it here.
 Rect fishRect(const Fish& fish);
 
+// True when the two fish's rectangles overlap or share an edge or a corner.
+bool fishesOverlap(Fish a, Fish b);
+
 float centreX(const Fish& fish);
 float centreY(const Fish& fish);
 

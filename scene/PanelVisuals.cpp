@@ -6,7 +6,10 @@
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 #include <OgreTechnique.h>
+#include <OgreTextureManager.h>
 #include <OgreTextureUnitState.h>
+
+#include <functional>
 
 namespace
 {
@@ -36,10 +39,34 @@ Rect panelRect(const Panel& panel)
     return Rect{corner.x, corner.y, float(panel.width), float(panel.height)};
 }
 
-void sampleNearest(const Panel& panel)
+namespace
+{
+void forEachUnit(const Panel& panel, const std::function<void(Ogre::TextureUnitState&)>& change)
 {
     for (Ogre::Technique* technique : panel.set->getMaterial()->getTechniques())
         for (Ogre::Pass* pass : technique->getPasses())
             for (Ogre::TextureUnitState* unit : pass->getTextureUnitStates())
-                unit->setTextureFiltering(Ogre::TFO_NONE);
+                change(*unit);
+}
+} // namespace
+
+void sampleNearest(const Panel& panel)
+{
+    // A sampler of its own, edged like every other picture, leaves the shared one alone.
+    const Ogre::SamplerPtr& shared = Ogre::TextureManager::getSingleton().getDefaultSampler();
+    Ogre::SamplerPtr nearest = Ogre::TextureManager::getSingleton().createSampler();
+    nearest->setAddressingMode(shared->getAddressingMode());
+    nearest->setFiltering(Ogre::TFO_NONE);
+    forEachUnit(panel, [&nearest](Ogre::TextureUnitState& unit) { unit.setSampler(nearest); });
+}
+
+void clampPicturesAtTheirEdges()
+{
+    Ogre::TextureManager::getSingleton().getDefaultSampler()->setAddressingMode(Ogre::TAM_CLAMP);
+}
+
+void followDefaultSampling(const Panel& panel)
+{
+    const Ogre::SamplerPtr& shared = Ogre::TextureManager::getSingleton().getDefaultSampler();
+    forEachUnit(panel, [&shared](Ogre::TextureUnitState& unit) { unit.setSampler(shared); });
 }

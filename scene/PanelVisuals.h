@@ -15,5 +15,14 @@ Panel makePanel(Ogre::SceneManager* sceneManager, const char* setName, const cha
 Rect panelRect(const Panel& panel);
 
 // Samples the panel's picture from its nearest texel instead of smoothing between four:
-// the same look for a picture shown about its own size, for less work on every pixel.
+// the same look for a picture shown about its own size, for less work on every pixel. The
+// panel then no longer follows the engine's default filtering, until:
 void sampleNearest(const Panel& panel);
+
+// Samples the panel's picture as the engine's defaults say again (the shared sampler
+// that the filtering key changes).
+void followDefaultSampling(const Panel& panel);
+
+// Edges every picture that follows the engine's defaults by clamping, so that smoothing
+// never blends in texels from the opposite edge.
+void clampPicturesAtTheirEdges();

@@ -11,7 +11,7 @@ FISHTANK_PACKAGES="cmake g++ make pkg-config libogre-1.12-dev libois-dev libsdl2
 # pixel checks, a window manager, and Debian's checkers for the package and its files.
 FISHTANK_TEST_PACKAGES="libgtest-dev libgmock-dev xvfb xdotool imagemagick x11-utils
     x11-xserver-utils python3 dpkg-dev file openbox wmctrl lintian desktop-file-utils
-    appstream man-db"
+    appstream man-db apitrace"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then

@@ -119,6 +119,32 @@ class Commands(GameTestCase):
         self.display.hold("r", seconds=0.3)
         game.wait_for_picture(lambda shot: sum(shot.mean_colour(100, 100, 824, 568)) < sum(solid) / 3,
                               "the tank in wireframe")
+        # The whole scene is drawn in wireframe, as it stands: the solid tank's cut at the
+        # side panels is gone, so fish swimming in behind the panels show their lines there.
+        left, _ = world_to_pixel(-2, 0)
+        right, _ = world_to_pixel(502, 0)
+        lit = lambda r, g, b: max(r, g, b) > 60  # brighter than the HUD's strips over black
+        game.wait_for_picture(
+            lambda shot: shot.count(0, 60, left, 640, lit) + shot.count(right, 60, 1024 - right,
+                                                                          640, lit) > 10,
+            "a fish's lines behind a side panel", timeout=60)
+        self.assertCleanExit(game.quit(), game)
+
+    def test_t_filters_the_fish_and_the_water(self):
+        # The player's fish is drawn at a quarter of its picture's size, where trilinear
+        # filtering differs from bilinear; the water, sampled plainly on a software renderer
+        # until then, is smoothed from the first press on. Nothing else moves there yet.
+        game = self.launch().start()
+        fish_x, fish_y = world_to_pixel(196, 314)
+        fish_w, fish_h = (end - start for end, start in zip(world_to_pixel(244, 296),
+                                                           (fish_x, fish_y)))
+        water_x, water_y = world_to_pixel(150, 280)
+        before = game.screenshot()
+        self.display.hold("t", seconds=0.15)
+        game.wait_for_picture(
+            lambda shot: shot.differs(before, fish_x, fish_y, fish_w, fish_h, 6) > 100 and
+            shot.differs(before, water_x, water_y, 70, 70, 6) > 30,
+            "the fish and the water filtered anew")
         self.assertCleanExit(game.quit(), game)
 
     def test_f_hides_and_shows_the_score_line(self):

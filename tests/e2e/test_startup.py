@@ -1,6 +1,9 @@
 """Starting the game, the first frame, and the ways it ends before play begins."""
 import os
 import re
+import shutil
+import subprocess
+import tempfile
 import unittest
 
 from harness import (ACCEPT_BUTTON, CANCEL_BUTTON, ERROR_CAPTION, ORANGE, WHITE, WINDOW_TITLE,
@@ -16,6 +19,9 @@ def remove_material(name):
         with open(path, "w") as script:
             script.write(text)
     return prepare
+
+
+HARDWARE_STUB = os.environ.get("FISHTANK_HARDWARE_STUB", "")
 
 
 class StartUp(GameTestCase):
@@ -55,10 +61,35 @@ class StartUp(GameTestCase):
                 self.assertRegex(log, r"Texture '%s': Loading .* custom mipmaps" % name)
         renderer_made = [line for line in log.splitlines() if "hardware generated mipmaps" in line]
         self.assertEqual(renderer_made, [])
-        # Mesa offers window configurations without a depth buffer, and the game takes one;
+        # Mesa's llvmpipe renders in software: it offers window configurations without a
+        # depth buffer, and the game takes one and keeps its water in the order handed over;
         # the water's shaders compiled, so its first technique is the one drawn.
-        self.assertRegex(log, r"The window has no depth buffer \(\d+ of \d+ window configurations")
+        self.assertRegex(log, r"Window: software renderer: llvmpipe.*: no depth buffer \(\d+ of")
+        self.assertRegex(log, r"Pictures: software renderer: llvmpipe.*: the game's 8-bit "
+                              r"pictures kept in the byte order handed over \([1-9]")
         self.assertNotRegex(log, r"(?i)error.*Fishtank/Water|Fishtank/Water.*error")
+
+    def test_the_driver_choices_follow_the_renderer_and_tracers_see_every_call(self):
+        # A driver that says it renders in hardware is handed every call as the engine makes
+        # it: a window as it offers, pictures as the engine names them.
+        game = self.launch(env={"LD_PRELOAD": HARDWARE_STUB}).start()
+        self.assertCleanExit(game.quit("Escape"), game)
+        for half in ("Window", "Pictures"):
+            self.assertIn("%s: hardware renderer: left as the driver offers" % half, game.log())
+
+        # A tracing tool loaded ahead of the driver sees the game's pictures handed over,
+        # the water's as the game changed it for the software renderer.
+        trace = os.path.join(tempfile.mkdtemp(prefix="fishtank_trace_"), "game.trace")
+        game = self.launch(prefix=["apitrace", "trace", "--api", "gl", "--output", trace])
+        game.start()
+        self.assertCleanExit(game.quit("Escape"), game)
+        dump = subprocess.run(["apitrace", "dump", trace], capture_output=True, text=True,
+                              check=True).stdout
+        shutil.rmtree(os.path.dirname(trace))
+        water = [line for line in dump.splitlines() if "glTexImage2D(" in line and
+                 "width = 1000, height = 800" in line]
+        self.assertEqual(len(water), 1, water)
+        self.assertIn("internalformat = GL_RGBA, ", water[0])
 
     def test_cancelling_the_dialog_ends_quietly(self):
         game = self.launch()

@@ -1,4 +1,4 @@
-#include "game/Collision.h"
+#include "scene/FishVisuals.h"
 
 #include "game/CameraTrackListener.h"
 #include "support/GameTest.h"

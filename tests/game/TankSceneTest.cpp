@@ -1,7 +1,7 @@
 #include "game/TankScene.h"
 
 #include "app/ExampleApplication.h"
-#include "scene/SidePanelClip.h"
+#include "scene/SolidDrawing.h"
 #include "support/GameTest.h"
 
 #include <Ogre.h>
@@ -105,56 +105,45 @@ TEST_F(TankSceneTest, NoPictureInTheGamesMaterialsUsesTheDepthBuffer)
 {
     // The window is cleared of colour only before each frame, so a pass that tested or
     // wrote depth would read what an earlier frame left there.
-    std::ifstream script(std::string(FISHTANK_SOURCE_DIR) +
-                         "/resources/materials/fishtank.material");
-    ASSERT_TRUE(script.good());
-    std::string line;
-    int passes = 0, opened = 0;
-    bool inPass = false, checkOff = false, writeOff = false;
-    while (std::getline(script, line))
+    int passes = 0;
+    for (Ogre::Pass* pass : engine.gamePasses())
     {
-        const std::string text = line.substr(0, line.find("//"));
-        if (text.find("pass") != std::string::npos && text.find("_pass") == std::string::npos)
-        {
-            inPass = true;
-            checkOff = writeOff = false;
-            opened = 0;
-            ++passes;
-        }
-        if (!inPass)
-            continue;
-        checkOff = checkOff || text.find("depth_check off") != std::string::npos;
-        writeOff = writeOff || text.find("depth_write off") != std::string::npos;
-        opened += int(std::count(text.begin(), text.end(), '{'));
-        opened -= int(std::count(text.begin(), text.end(), '}'));
-        if (opened == 0 && text.find('}') != std::string::npos)
-        {
-            EXPECT_TRUE(checkOff && writeOff) << "a pass ending at: " << line;
-            inPass = false;
-        }
+        EXPECT_FALSE(pass->getDepthCheckEnabled()) << pass->getParent()->getParent()->getName();
+        EXPECT_FALSE(pass->getDepthWriteEnabled()) << pass->getParent()->getParent()->getName();
+        ++passes;
     }
-    EXPECT_GE(passes, 5);
+    EXPECT_GE(passes, 17);
 }
 
-TEST_F(TankSceneTest, TheSidePanelClipTakesThePanelsPlaceForItsLifetimeOnly)
+TEST_F(TankSceneTest, SolidDrawingLeavesOutPanelsAndFarPicturesForItsLifetimeOnly)
 {
     const size_t before = engine.renderQueueListenerCount();
-    EXPECT_TRUE(tank.leftSide.set->getVisible());
-    EXPECT_TRUE(tank.rightSide.set->getVisible());
+    const auto drawn = [this](const Ogre::BillboardSet* set)
+    { return (set->getVisibilityFlags() & engine.scene->getVisibilityMask()) != 0; };
     {
-        SidePanelClip clip(camera, tank.leftSide, tank.rightSide);
-        EXPECT_FALSE(tank.leftSide.set->getVisible());
-        EXPECT_FALSE(tank.rightSide.set->getVisible());
+        SolidDrawing solid(camera, tank.leftSide, tank.rightSide);
         EXPECT_EQ(engine.renderQueueListenerCount(), before + 1);
-
+        // The mask follows the camera's polygon mode at every frame.
+        for (Ogre::PolygonMode mode : {Ogre::PM_SOLID, Ogre::PM_WIREFRAME, Ogre::PM_POINTS})
+        {
+            camera->setPolygonMode(mode);
+            solid.preFindVisibleObjects(engine.scene, Ogre::SceneManager::IRS_NONE, nullptr);
+            const bool whole = mode != Ogre::PM_SOLID;
+            EXPECT_EQ(drawn(tank.leftSide.set), whole);
+            EXPECT_EQ(drawn(tank.rightSide.set), whole);
+            EXPECT_EQ(drawn(tank.player.rightSet), whole); // facing left
+            EXPECT_TRUE(drawn(tank.player.leftSet));
+            EXPECT_TRUE(drawn(tank.background.set));
+        }
         // With no viewport drawn yet (no window), there is nothing to cut, and no renderer
         // is asked to.
         bool flag = false;
-        clip.renderQueueStarted(Ogre::RENDER_QUEUE_MAIN, "", flag);
-        clip.renderQueueEnded(Ogre::RENDER_QUEUE_MAIN, "", flag);
+        camera->setPolygonMode(Ogre::PM_SOLID);
+        solid.renderQueueStarted(Ogre::RENDER_QUEUE_MAIN, "", flag);
+        solid.renderQueueEnded(Ogre::RENDER_QUEUE_MAIN, "", flag);
     }
-    EXPECT_TRUE(tank.leftSide.set->getVisible());
-    EXPECT_TRUE(tank.rightSide.set->getVisible());
+    EXPECT_TRUE(drawn(tank.leftSide.set));
+    EXPECT_TRUE(drawn(tank.rightSide.set));
     EXPECT_EQ(engine.renderQueueListenerCount(), before);
 }
 

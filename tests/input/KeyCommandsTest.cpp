@@ -1,5 +1,6 @@
 #include "game/CameraTrackListener.h"
 #include "rules/Fish.h"
+#include "scene/PanelVisuals.h"
 #include "support/GameTest.h"
 
 #include <Ogre.h>
@@ -117,21 +118,52 @@ TEST_F(KeyCommandsTest, OnlyOneGatedCommandActsAndHeldKeysRepeatWhenTheDelayRuns
     EXPECT_EQ(listener->filtering, int(Ogre::TFO_BILINEAR)); // T never had its turn
 }
 
-TEST_F(KeyCommandsTest, TCyclesTheTextureFiltering)
+TEST_F(KeyCommandsTest, TFiltersEveryPictureOfEveryShippedMaterial)
 {
-    Ogre::MaterialManager& materials = Ogre::MaterialManager::getSingleton();
-    tap({OIS::KC_T});
-    EXPECT_EQ(listener->filtering, int(Ogre::TFO_TRILINEAR));
-    EXPECT_EQ(materials.getDefaultTextureFiltering(Ogre::FT_MIP), Ogre::FO_LINEAR);
-    EXPECT_EQ(materials.getDefaultAnisotropy(), 1u);
-    tap({OIS::KC_T}, 1.0f);
-    EXPECT_EQ(listener->filtering, int(Ogre::TFO_ANISOTROPIC));
-    EXPECT_EQ(listener->anisotropy, 8u);
-    EXPECT_EQ(materials.getDefaultAnisotropy(), 8u);
-    EXPECT_EQ(materials.getDefaultTextureFiltering(Ogre::FT_MIN), Ogre::FO_ANISOTROPIC);
-    tap({OIS::KC_T}, 1.0f);
-    EXPECT_EQ(listener->filtering, int(Ogre::TFO_BILINEAR));
-    EXPECT_EQ(materials.getDefaultAnisotropy(), 1u);
+    struct Step
+    {
+        int filtering;
+        Ogre::FilterOptions min, mag, mip;
+        unsigned anisotropy;
+    };
+    const Step bilinear{Ogre::TFO_BILINEAR, Ogre::FO_LINEAR, Ogre::FO_LINEAR, Ogre::FO_POINT, 1};
+    const Step steps[] = {
+        {Ogre::TFO_TRILINEAR, Ogre::FO_LINEAR, Ogre::FO_LINEAR, Ogre::FO_LINEAR, 1},
+        {Ogre::TFO_ANISOTROPIC, Ogre::FO_ANISOTROPIC, Ogre::FO_ANISOTROPIC, Ogre::FO_LINEAR, 8},
+        bilinear,
+    };
+    const auto expectEveryUnit = [this](const Step& step, bool waterNearest)
+    {
+        int units = 0;
+        for (Ogre::Pass* pass : engine.gamePasses())
+            for (Ogre::TextureUnitState* unit : pass->getTextureUnitStates())
+            {
+                const std::string& material = pass->getParent()->getParent()->getName();
+                SCOPED_TRACE(material);
+                const bool nearest = waterNearest && material == "Examples/OceanBackground";
+                EXPECT_EQ(unit->getTextureFiltering(Ogre::FT_MIN),
+                          nearest ? Ogre::FO_POINT : step.min);
+                EXPECT_EQ(unit->getTextureFiltering(Ogre::FT_MAG),
+                          nearest ? Ogre::FO_POINT : step.mag);
+                EXPECT_EQ(unit->getTextureFiltering(Ogre::FT_MIP),
+                          nearest ? Ogre::FO_NONE : step.mip);
+                EXPECT_EQ(unit->getTextureAnisotropy(), step.anisotropy);
+                EXPECT_EQ(unit->getTextureAddressingMode().u, Ogre::TAM_CLAMP);
+                ++units;
+            }
+        EXPECT_GE(units, 17);
+    };
+    // Nothing is applied before the first press: the engine's defaults, and the water
+    // sampled plainly as the game starts it on a software renderer.
+    sampleNearest(world.background);
+    expectEveryUnit(bilinear, true);
+    for (const Step& step : steps)
+    {
+        tap({OIS::KC_T}, 1.0f);
+        EXPECT_EQ(listener->filtering, step.filtering);
+        EXPECT_EQ(listener->anisotropy, step.anisotropy);
+        expectEveryUnit(step, false);
+    }
     EXPECT_TRUE(engine.overlayVisible("ScoreOverlay"));
 }
 

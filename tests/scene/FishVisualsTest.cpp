@@ -1,5 +1,7 @@
 #include "scene/FishVisuals.h"
 
+#include "scene/SolidDrawing.h"
+
 #include "support/EngineFixture.h"
 
 #include <gtest/gtest.h>
@@ -17,6 +19,11 @@ protected:
     WindowlessEngine engine;
     Panel tank;
 };
+
+bool drawnWhenSolid(const Ogre::BillboardSet* picture)
+{
+    return (picture->getVisibilityFlags() & drawnPictures(Ogre::PM_SOLID)) != 0;
+}
 
 float depthOf(Ogre::SceneNode* node)
 {
@@ -76,29 +83,29 @@ TEST_F(FishVisualsTest, TurningSwapsThePictureDepthsAndDrawsOnlyTheFrontOne)
     fish.leftNode->setPosition(3, 4, fish.leftNode->getPosition().z);
     fish.rightNode->setPosition(-5, 6, fish.rightNode->getPosition().z);
 
-    EXPECT_TRUE(fish.leftSet->getVisible());
-    EXPECT_FALSE(fish.rightSet->getVisible());
+    EXPECT_TRUE(drawnWhenSolid(fish.leftSet));
+    EXPECT_FALSE(drawnWhenSolid(fish.rightSet));
 
     faceDirection(fish, 1);
     EXPECT_EQ(fish.direction, 1);
     EXPECT_EQ(fish.leftNode->getPosition(), Ogre::Vector3(3, 4, -100));
     EXPECT_EQ(fish.rightNode->getPosition(), Ogre::Vector3(-5, 6, 1));
-    EXPECT_FALSE(fish.leftSet->getVisible());
-    EXPECT_TRUE(fish.rightSet->getVisible());
+    EXPECT_FALSE(drawnWhenSolid(fish.leftSet));
+    EXPECT_TRUE(drawnWhenSolid(fish.rightSet));
 
     faceDirection(fish, -1);
     EXPECT_EQ(fish.leftNode->getPosition(), Ogre::Vector3(3, 4, 1));
     EXPECT_EQ(fish.rightNode->getPosition(), Ogre::Vector3(-5, 6, -100));
-    EXPECT_TRUE(fish.leftSet->getVisible());
-    EXPECT_FALSE(fish.rightSet->getVisible());
+    EXPECT_TRUE(drawnWhenSolid(fish.leftSet));
+    EXPECT_FALSE(drawnWhenSolid(fish.rightSet));
 
     faceDirection(fish, 1);
     faceDirection(fish, 0);
     EXPECT_EQ(fish.direction, 0);
     EXPECT_FLOAT_EQ(depthOf(fish.leftNode), 1);
     EXPECT_FLOAT_EQ(depthOf(fish.rightNode), -100);
-    EXPECT_TRUE(fish.leftSet->getVisible());
-    EXPECT_FALSE(fish.rightSet->getVisible());
+    EXPECT_TRUE(drawnWhenSolid(fish.leftSet));
+    EXPECT_FALSE(drawnWhenSolid(fish.rightSet));
 }
 
 TEST_F(FishVisualsTest, DestroyingAFishReleasesEverythingItMade)

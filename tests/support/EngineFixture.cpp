@@ -12,6 +12,8 @@
 #include <Overlay/OgreOverlaySystem.h>
 
 #include <algorithm>
+#include <fstream>
+#include <set>
 
 namespace
 {
@@ -25,7 +27,25 @@ public:
     size_t renderQueueListenerCount() const { return mRenderQueueListeners.size(); }
 };
 
-// Holds the default texture sampler that the filtering keys change; loads no texture.
+// A picture that is named and sampled but never read or drawn.
+class NullTexture : public Ogre::Texture
+{
+public:
+    NullTexture(Ogre::ResourceManager* creator, const Ogre::String& name,
+                Ogre::ResourceHandle handle, const Ogre::String& group)
+        : Ogre::Texture(creator, name, handle, group)
+    {
+    }
+
+protected:
+    void prepareImpl() override {}
+    void loadImpl() override {}
+    void createInternalResourcesImpl() override {}
+    void freeInternalResourcesImpl() override {}
+};
+
+// Holds the default texture sampler that the filtering keys change, and the pictures the
+// game's materials name, none of them loaded.
 class NullTextureManager : public Ogre::TextureManager
 {
 public:
@@ -35,29 +55,40 @@ public:
     }
 
 protected:
-    Ogre::Resource* createImpl(const Ogre::String&, Ogre::ResourceHandle, const Ogre::String&, bool,
-                               Ogre::ManualResourceLoader*, const Ogre::NameValuePairList*) override
+    Ogre::Resource* createImpl(const Ogre::String& name, Ogre::ResourceHandle handle,
+                               const Ogre::String& group, bool, Ogre::ManualResourceLoader*,
+                               const Ogre::NameValuePairList*) override
     {
-        OGRE_EXCEPT(Ogre::Exception::ERR_NOT_IMPLEMENTED, "no textures without a window",
-                    "NullTextureManager");
+        return new NullTexture(this, name, handle, group);
     }
 };
 
-const char* const kMaterials[] = {"Examples/Hook",
-                                  "Examples/OceanBackground",
-                                  "Examples/BlackBackground",
-                                  "Examples/ZorvFish",
-                                  "Examples/ZorvFishRight",
-                                  "Examples/RedFish",
-                                  "Examples/RedFishRight",
-                                  "Examples/YellowFish",
-                                  "Examples/YellowFishRight",
-                                  "Examples/GreenFish",
-                                  "Examples/GreenFishRight",
-                                  "Examples/PurpleFish",
-                                  "Examples/PurpleFishRight",
-                                  "Examples/SharkFish",
-                                  "Examples/SharkFishRight"};
+std::set<std::string> materialNames()
+{
+    std::set<std::string> names;
+    auto materials = Ogre::MaterialManager::getSingleton().getResourceIterator();
+    while (materials.hasMoreElements())
+        names.insert(materials.getNext()->getName());
+    return names;
+}
+
+// The game's own material script, as shipped; returns the materials it made.
+std::vector<Ogre::MaterialPtr> loadGameMaterials()
+{
+    const std::set<std::string> before = materialNames();
+    const std::string path =
+        std::string(FISHTANK_SOURCE_DIR) + "/resources/materials/fishtank.material";
+    std::ifstream file(path);
+    if (!file)
+        OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND, path, "WindowlessEngine");
+    Ogre::DataStreamPtr script(new Ogre::FileStreamDataStream(&file, false));
+    Ogre::MaterialManager::getSingleton().parseScript(script, Ogre::RGN_DEFAULT);
+    std::vector<Ogre::MaterialPtr> made;
+    for (const std::string& name : materialNames())
+        if (before.count(name) == 0)
+            made.push_back(Ogre::MaterialManager::getSingleton().getByName(name));
+    return made;
+}
 
 // An overlay with one panel holding the named text areas, each saying where it came from.
 void makeOverlay(const std::string& name, std::initializer_list<const char*> textAreas)
@@ -106,10 +137,11 @@ WindowlessEngine::WindowlessEngine(Options options)
     // Cameras need vertex buffers even when nothing is drawn.
     buffers = std::make_unique<Ogre::DefaultHardwareBufferManager>();
     textures = std::make_unique<NullTextureManager>();
+    // The water's shaders are declared in the script; without a renderer they stay empty.
+    programs = std::make_unique<Ogre::GpuProgramManager>();
     overlaySystem = std::make_unique<Ogre::OverlaySystem>();
     Ogre::MaterialManager::getSingleton().initialise();
-    for (const char* name : kMaterials)
-        Ogre::MaterialManager::getSingleton().create(name, Ogre::RGN_DEFAULT);
+    gameMaterials = loadGameMaterials();
     if (options.scoreOverlay)
         makeOverlay("ScoreOverlay", {"ScoreTextArea"});
     if (options.gameOverOverlay)
@@ -124,6 +156,8 @@ WindowlessEngine::~WindowlessEngine()
 {
     ownScene.reset();
     overlaySystem.reset();
+    gameMaterials.clear();
+    programs.reset();
     textures.reset();
     buffers.reset();
     root.reset();
@@ -154,6 +188,16 @@ size_t WindowlessEngine::sceneNodeCount() const
 size_t WindowlessEngine::renderQueueListenerCount() const
 {
     return static_cast<CountingSceneManager*>(scene)->renderQueueListenerCount();
+}
+
+std::vector<Ogre::Pass*> WindowlessEngine::gamePasses() const
+{
+    std::vector<Ogre::Pass*> passes;
+    for (const Ogre::MaterialPtr& material : gameMaterials)
+        for (Ogre::Technique* technique : material->getTechniques())
+            for (Ogre::Pass* pass : technique->getPasses())
+                passes.push_back(pass);
+    return passes;
 }
 
 size_t WindowlessEngine::billboardSetCount() const

@@ -33,7 +33,8 @@ public:
 };
 
 // A bare engine, no render system and no window: scene nodes, billboard sets, the
-// game's materials (without pictures) and its overlays. The log goes to a file.
+// game's materials as shipped (their pictures named, never read) and its overlays. The
+// log goes to a file.
 class WindowlessEngine
 {
 public:
@@ -53,6 +54,8 @@ public:
     // Scene nodes and billboard sets that exist right now.
     size_t sceneNodeCount() const;
     size_t billboardSetCount() const;
+    // Every pass of the materials the game's script made.
+    std::vector<Ogre::Pass*> gamePasses() const;
     // Listeners told of every render queue the scene manager draws.
     size_t renderQueueListenerCount() const;
 
@@ -61,8 +64,10 @@ public:
     std::unique_ptr<Ogre::Root> root;
     std::unique_ptr<Ogre::DefaultHardwareBufferManager> buffers;
     std::unique_ptr<Ogre::TextureManager> textures;
+    std::unique_ptr<Ogre::GpuProgramManager> programs;
     std::unique_ptr<Ogre::OverlaySystem> overlaySystem;
     std::unique_ptr<Ogre::SceneManager> ownScene;
+    std::vector<Ogre::MaterialPtr> gameMaterials;
     Ogre::SceneManager* scene = nullptr;
 };
 

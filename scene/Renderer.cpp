@@ -1,4 +1,4 @@
-#include "rules/Renderer.h"
+#include "scene/Renderer.h"
 
 #include <algorithm>
 #include <cctype>

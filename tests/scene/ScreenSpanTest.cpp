@@ -1,4 +1,4 @@
-#include "rules/ScreenSpan.h"
+#include "scene/ScreenSpan.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "app/PictureMipmaps.h"
+#include "app/GamePictures.h"
 
 #include <OgreException.h>
 #include <OgreMaterialManager.h>
@@ -22,8 +22,8 @@ Ogre::uint32 mipmapCount(Ogre::uint32 width, Ogre::uint32 height)
     return count;
 }
 
-// Names and groups of the pictures the materials want mip-mapped.
-std::set<std::pair<std::string, std::string>> mipmappedPictures()
+// Every 2-D picture the materials name, with its group.
+std::set<std::pair<std::string, std::string>> materialPictures()
 {
     std::set<std::pair<std::string, std::string>> pictures;
     auto materials = Ogre::MaterialManager::getSingleton().getResourceIterator();
@@ -33,7 +33,7 @@ std::set<std::pair<std::string, std::string>> mipmappedPictures()
         for (Ogre::Technique* technique : material->getTechniques())
             for (Ogre::Pass* pass : technique->getPasses())
                 for (Ogre::TextureUnitState* unit : pass->getTextureUnitStates())
-                    if (!unit->getTextureName().empty() && unit->getNumMipmaps() != 0 &&
+                    if (!unit->getTextureName().empty() &&
                         unit->getTextureType() == Ogre::TEX_TYPE_2D)
                         pictures.insert({unit->getTextureName(), material->getGroup()});
     }
@@ -54,25 +54,30 @@ Ogre::Image withMipmaps(const Ogre::Image& picture)
     return chain;
 }
 
-void loadPicturesWithMipmaps()
+void loadGamePictures()
 {
     Ogre::TextureManager& textures = Ogre::TextureManager::getSingleton();
-    for (const auto& [name, group] : mipmappedPictures())
+    for (const auto& [name, group] : materialPictures())
     {
         // Naming a picture in a material makes its texture, still unloaded; one loaded
         // already, or one the engine does not know, is left to the engine.
         Ogre::TexturePtr texture = textures.getByName(name, group);
         if (!texture || texture->isLoaded())
             continue;
-        Ogre::Image picture;
         try
         {
+            if (texture->getNumMipmaps() == 0)
+            {
+                texture->load();
+                continue;
+            }
+            Ogre::Image picture;
             picture.load(name, group);
+            texture->loadImage(withMipmaps(picture));
         }
         catch (const Ogre::Exception&)
         {
-            continue;
+            // Left to the engine, which reports it when the picture is first drawn.
         }
-        texture->loadImage(withMipmaps(picture));
     }
 }

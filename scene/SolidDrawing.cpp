@@ -1,6 +1,6 @@
-#include "scene/SidePanelClip.h"
+#include "scene/SolidDrawing.h"
 
-#include "rules/ScreenSpan.h"
+#include "scene/ScreenSpan.h"
 
 #include <OgreBillboardSet.h>
 #include <OgreCamera.h>
@@ -20,25 +20,44 @@ float acrossPicture(const Ogre::Camera& camera, const Ogre::Vector3& point)
 }
 } // namespace
 
-SidePanelClip::SidePanelClip(Ogre::Camera* camera_, Panel& leftSide_, Panel& rightSide_)
+Ogre::uint32 drawnPictures(Ogre::PolygonMode mode)
+{
+    const Ogre::uint32 everything = 0xFFFFFFFF;
+    return mode == Ogre::PM_SOLID ? everything & ~(kFacingAwayPicture | kSidePanelPicture)
+                                  : everything;
+}
+
+SolidDrawing::SolidDrawing(Ogre::Camera* camera_, Panel& leftSide_, Panel& rightSide_)
     : camera(camera_), leftSide(leftSide_), rightSide(rightSide_)
 {
-    leftSide.set->setVisible(false);
-    rightSide.set->setVisible(false);
+    leftSide.set->setVisibilityFlags(kSidePanelPicture);
+    rightSide.set->setVisibilityFlags(kSidePanelPicture);
     camera->getSceneManager()->addRenderQueueListener(this);
+    camera->getSceneManager()->addListener(this);
 }
 
-SidePanelClip::~SidePanelClip()
+SolidDrawing::~SolidDrawing()
 {
-    camera->getSceneManager()->removeRenderQueueListener(this);
-    leftSide.set->setVisible(true);
-    rightSide.set->setVisible(true);
+    Ogre::SceneManager* scene = camera->getSceneManager();
+    scene->removeListener(this);
+    scene->removeRenderQueueListener(this);
+    scene->setVisibilityMask(drawnPictures(Ogre::PM_WIREFRAME));
+    leftSide.set->setVisibilityFlags(Ogre::MovableObject::getDefaultVisibilityFlags());
+    rightSide.set->setVisibilityFlags(Ogre::MovableObject::getDefaultVisibilityFlags());
 }
 
-void SidePanelClip::renderQueueStarted(Ogre::uint8 queueGroupId, const Ogre::String&, bool&)
+void SolidDrawing::preFindVisibleObjects(Ogre::SceneManager* source,
+                                         Ogre::SceneManager::IlluminationRenderStage,
+                                         Ogre::Viewport*)
+{
+    source->setVisibilityMask(drawnPictures(camera->getPolygonMode()));
+}
+
+void SolidDrawing::renderQueueStarted(Ogre::uint8 queueGroupId, const Ogre::String&, bool&)
 {
     Ogre::Viewport* viewport = camera->getViewport();
-    if (queueGroupId != Ogre::RENDER_QUEUE_MAIN || !viewport)
+    if (queueGroupId != Ogre::RENDER_QUEUE_MAIN || !viewport ||
+        camera->getPolygonMode() != Ogre::PM_SOLID)
         return;
     // The left panel's right edge and the right panel's left edge, where they stand.
     const Ogre::Vector3 leftEdge = leftSide.node->_getDerivedPosition();
@@ -54,7 +73,7 @@ void SidePanelClip::renderQueueStarted(Ogre::uint8 queueGroupId, const Ogre::Str
     clipping = true;
 }
 
-void SidePanelClip::renderQueueEnded(Ogre::uint8 queueGroupId, const Ogre::String&, bool&)
+void SolidDrawing::renderQueueEnded(Ogre::uint8 queueGroupId, const Ogre::String&, bool&)
 {
     if (queueGroupId != Ogre::RENDER_QUEUE_MAIN || !clipping)
         return;

@@ -1,4 +1,4 @@
-#include "app/PictureMipmaps.h"
+#include "app/GamePictures.h"
 
 #include <gtest/gtest.h>
 
@@ -22,7 +22,7 @@ void expectNear(const Ogre::ColourValue& actual, const Ogre::ColourValue& expect
 }
 } // namespace
 
-TEST(PictureMipmaps, EachLevelHalvesTheOneBeforeByAveragingDownToOnePixel)
+TEST(GamePictures, EachLevelHalvesTheOneBeforeByAveragingDownToOnePixel)
 {
     // 4x2: a red and a see-through blue 2x2 block.
     Ogre::Image picture(Ogre::PF_BYTE_RGBA, 4, 2);
@@ -45,7 +45,7 @@ TEST(PictureMipmaps, EachLevelHalvesTheOneBeforeByAveragingDownToOnePixel)
     expectNear(colourAt(chain, 0, 0, 2), Ogre::ColourValue(0.5f, 0, 0.5f, 0.5f));
 }
 
-TEST(PictureMipmaps, AnOddOrOnePixelPictureStillEndsAtOnePixel)
+TEST(GamePictures, AnOddOrOnePixelPictureStillEndsAtOnePixel)
 {
     Ogre::Image tall(Ogre::PF_BYTE_RGBA, 3, 10);
     tall.setTo(Ogre::ColourValue(0.2f, 0.4f, 0.6f, 1));
