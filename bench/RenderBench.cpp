@@ -1,18 +1,17 @@
 // The real game in a window, with the settings saved in ogre.cfg instead of the dialog:
-// time from the start of the process to the first rendered frame, then frames per second
-// with a typical tank (the player, 20 fish, the hook in view) and the frame time's mean,
-// median and 99th percentile (stutter shows there), then the game's own work of a frame and
-// the time to shut down.
+// time from the start of the process to the first rendered frame; a cold start, where
+// every kind of fish appears at once in the first frames (the longest frame against the
+// median shows any pause the renderer takes to make a shader); then frames per second with
+// a typical tank (the player, 20 fish, the hook in view) and the frame time's mean, median
+// and 99th percentile (stutter shows there), then the game's own work of a frame and the
+// time to shut down.
 //
-// A second process draws the same tank in a window made as before the game chose its window
-// and picture layout for the driver (with a depth buffer, pictures stored as the engine
-// names them). There each of the game's other drawing choices is a switch: the tank is
-// drawn as the game draws it, as it drew it before any of them (the baseline), and with one
-// choice at a time put back, in short turns, so that a slower or busier machine slows every
-// line alike and those ratios hold. The first process's picture is compared with the
-// baseline's. Run it in the run directory, with a window size ("1920x1080") or none for
-// 1024x768 and then 1920x1080.
-#include "BaselineLook.h"
+// The game's drawing choices are measured as switches in the same process, each turned
+// off in short turns with the game as it is, so that a slower or busier machine slows
+// every line alike and the ratios hold. The window and picture layout asked of the driver
+// are fixed when the window is made, so the game is drawn a second time by a process that
+// makes no such choice. Run it in the run directory, with a window size ("1920x1080") or
+// none for 1024x768 and then 1920x1080.
 #include "FrameTimes.h"
 
 #include "game/CameraTrackApplication.h"
@@ -21,6 +20,7 @@
 #include "platform/Dice.h"
 #include "platform/DrawingChoices.h"
 #include "scene/FishVisuals.h"
+#include "scene/PanelVisuals.h"
 
 #include <Bites/OgreWindowEventUtilities.h>
 #include <Ogre.h>
@@ -29,6 +29,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -63,8 +64,9 @@ public:
         return true;
     }
 
-    // Twenty fish of every kind spread over the tank, away from the player; the hook hangs
-    // in view. The frames are drawn with no time passing, so the tank keeps just these.
+    // Twenty fish spread over the tank, away from the player, every kind facing each way;
+    // the hook hangs in view. The frames are drawn with no time passing, so the tank keeps just
+    // these.
     void fillTank()
     {
         const char* kinds[] = {"ZorvFish",  "RedFish",    "YellowFish",
@@ -76,7 +78,7 @@ public:
             resetFish(fish);
             const std::string material = std::string("Examples/") + kinds[i % 6];
             const int size = sizes[i % 7];
-            createFishVisuals(fish, i % 2 ? 1 : -1, 0, sceneManager, &background, material,
+            createFishVisuals(fish, (i / 6) % 2 ? 1 : -1, 0, sceneManager, &background, material,
                               material + "Right", 20 + (i * 61) % 300, (i * 47) % 230, size,
                               size / 4);
             fishes.push_back(fish);
@@ -84,13 +86,23 @@ public:
         hookNode->setPosition(420, 60, 2);
     }
 
-    // The side panels as the game draws them (cut to the columns between them), or drawn.
-    void clipToSidePanels(bool clip)
+    // Solid drawing leaving out what cannot be seen (the far pictures, the side panels' cut),
+    // or the whole scene drawn.
+    void leaveOutUnseen(bool leaveOut)
     {
-        if (clip && !sidePanelClip)
-            sidePanelClip = std::make_unique<SidePanelClip>(camera, leftSide, rightSide);
-        else if (!clip)
-            sidePanelClip.reset();
+        if (leaveOut && !solidDrawing)
+            solidDrawing = std::make_unique<SolidDrawing>(camera, leftSide, rightSide);
+        else if (!leaveOut)
+            solidDrawing.reset();
+    }
+
+    // The water sampled from its nearest texel, or smoothed as the engine's defaults say.
+    void sampleWaterPlainly(bool plainly)
+    {
+        if (plainly)
+            sampleNearest(background);
+        else
+            followDefaultSampling(background);
     }
 
     // The water drawn by its shaders, or by fixed-function texturing as before.
@@ -114,7 +126,6 @@ public:
     Ogre::Root& engine() { return *root; }
     Ogre::RenderWindow& renderWindow() { return *window; }
     ExampleFrameListener& listener() { return *frameListener; }
-    TankRecords& tank() { return *this; }
 
 private:
     std::string videoMode; // "1920 x 1080"
@@ -150,38 +161,31 @@ void printFrameTimes(const std::string& look, const std::string& size, const Fra
               << "frame_ms_p99" << at << " " << times.percentile(0.99) << "\n";
 }
 
-// Draws the tank in every look in turn, a few frames each, many times over.
-std::vector<FrameTimes> measureLooks(Ogre::Root& engine, BaselineLook& looks)
+// One of the game's drawing choices, made (true) or not (false).
+struct Choice
+{
+    std::string name;
+    std::function<void(bool made)> make;
+};
+
+// Draws the tank with every choice made, and with each left out in turn, a few frames
+// each, many times over; returns the frame times of each, the game's first.
+std::vector<FrameTimes> measureChoices(Ogre::Root& engine, const std::vector<Choice>& choices)
 {
     const int rounds = 8, settleFrames = 3, timedFrames = 25;
-    std::vector<FrameTimes> times(looks.count());
+    std::vector<FrameTimes> times(choices.size() + 1);
     for (int round = 0; round < rounds; ++round)
     {
-        for (std::size_t look = 0; look < looks.count(); ++look)
+        for (std::size_t look = 0; look < times.size(); ++look)
         {
-            looks.apply(look);
+            for (std::size_t i = 0; i < choices.size(); ++i)
+                choices[i].make(look != i + 1);
             drawFrames(engine, settleFrames, timedFrames, times[look]);
         }
     }
-    looks.apply(0);
+    for (const Choice& choice : choices)
+        choice.make(true);
     return times;
-}
-
-// What the game's own window measured, passed on to the process that draws as before.
-struct GameResult
-{
-    double meanMs = 0;
-    Ogre::Image picture;
-};
-
-std::string gameResultFile(const std::string& size)
-{
-    return "render_bench_game_" + size + ".ms";
-}
-
-std::string gamePictureFile(const std::string& size)
-{
-    return "render_bench_game_" + size + ".png";
 }
 
 Ogre::Image windowPicture(Ogre::Root& engine, Ogre::RenderWindow& window)
@@ -193,51 +197,12 @@ Ogre::Image windowPicture(Ogre::Root& engine, Ogre::RenderWindow& window)
     return image;
 }
 
-GameResult readGameResult(const std::string& size)
+// How far apart two pictures of the tank are, over every colour channel of every pixel
+// (0 to 255), and the share of pixels with a channel more than 8 apart.
+void comparePictures(const std::string& what, const Ogre::Image& game, const Ogre::Image& other)
 {
-    GameResult result;
-    std::ifstream(gameResultFile(size)) >> result.meanMs;
-    std::ifstream file(gamePictureFile(size), std::ios::binary);
-    Ogre::DataStreamPtr stream(new Ogre::FileStreamDataStream(&file, false));
-    result.picture.load(stream, "png");
-    return result;
-}
-
-// The looks drawn in the window as before: the game's other choices each put back, and all.
-void printLooks(const std::string& size, const BaselineLook& looks,
-                const std::vector<FrameTimes>& times, const GameResult& game)
-{
-    const double baselineMean = times[looks.baselineIndex()].mean();
-    const double tunedMean = times[0].mean();
-    for (std::size_t look = 0; look < looks.count(); ++look)
-    {
-        const FrameTimes& t = times[look];
-        if (look == looks.baselineIndex())
-        {
-            printFrameTimes(looks.name(look), size, t);
-            continue;
-        }
-        const std::string name = look == 0 ? "game_in_window_as_before" : looks.name(look);
-        std::cout << "frames_per_second_" << name << "_" << size << " " << 1000.0 / t.mean()
-                  << "\n";
-        if (look != 0)
-            std::cout << "gain_of_" << looks.switchName(look) << "_" << size << " "
-                      << t.mean() / tunedMean << "\n";
-    }
-    // These two compare frames of two processes, one after the other.
-    std::cout << "gain_of_window_and_picture_layout_" << size << " " << tunedMean / game.meanMs
-              << "\n"
-              << "speed_vs_baseline_" << size << " " << baselineMean / game.meanMs << "\n";
-}
-
-// The tank drawn as the game draws it and as the baseline did: how far apart the two
-// pictures are, over every colour channel of every pixel (0 to 255), and the share of pixels
-// with a channel more than 8 apart. Both pictures are saved beside the benchmark to look at.
-void comparePictures(const std::string& size, const Ogre::Image& game, Ogre::Image baseline)
-{
-    baseline.save("render_bench_baseline_" + size + ".png");
     const Ogre::uchar* a = game.getData();
-    const Ogre::uchar* b = baseline.getData();
+    const Ogre::uchar* b = other.getData();
     const std::size_t pixels = game.getWidth() * game.getHeight();
     double total = 0;
     std::size_t differing = 0;
@@ -253,9 +218,14 @@ void comparePictures(const std::string& size, const Ogre::Image& game, Ogre::Ima
         if (largest > 8)
             ++differing;
     }
-    std::cout << "picture_mean_channel_difference_" << size << " " << total / (3.0 * pixels) << "\n"
-              << "picture_pixels_differing_percent_" << size << " "
+    std::cout << "picture_mean_channel_difference_" << what << " " << total / (3.0 * pixels) << "\n"
+              << "picture_pixels_differing_percent_" << what << " "
               << 100.0 * double(differing) / double(pixels) << "\n";
+}
+
+std::string gameResultFile(const std::string& size)
+{
+    return "render_bench_game_" + size + ".ms";
 }
 
 std::unique_ptr<BenchGame> startGame(DesktopPlatform& platform, SystemDice& dice,
@@ -277,13 +247,43 @@ int measureGame(const std::string& size)
     std::cout << "startup_to_first_frame_ms_" << size << " " << millisecondsSinceProcessStart()
               << "\n";
 
+    // A cold start: every kind of fish, both ways round, appears at once.
     game->fillTank();
-    // The first frames of a new tank make the renderer's shaders for it: they are left out.
+    FrameTimes cold;
+    const Clock::time_point first = Clock::now();
+    game->engine().renderOneFrame(0);
+    const double firstMs = millisecondsSince(first);
+    drawFrames(game->engine(), 0, 99, cold);
+    cold.add(firstMs);
+    std::cout << "cold_start_first_frame_ms_" << size << " " << firstMs << "\n"
+              << "cold_start_longest_frame_ms_" << size << " " << cold.percentile(1.0) << "\n"
+              << "cold_start_longest_over_median_" << size << " "
+              << cold.percentile(1.0) / cold.percentile(0.5) << "\n";
+
     FrameTimes times;
-    drawFrames(game->engine(), 100, 400, times);
+    drawFrames(game->engine(), 0, 400, times);
     printFrameTimes("game", size, times);
     std::ofstream(gameResultFile(size)) << times.mean() << "\n";
-    windowPicture(game->engine(), game->renderWindow()).save(gamePictureFile(size));
+    Ogre::Image picture = windowPicture(game->engine(), game->renderWindow());
+    picture.save("render_bench_game_" + size + ".png");
+
+    BenchGame* bench = game.get();
+    const std::vector<Choice> choices = {
+        {"solid_drawing_leaves_out_unseen", [bench](bool made) { bench->leaveOutUnseen(made); }},
+        {"water_shader", [bench](bool made) { bench->shadeWater(made); }},
+        {"plain_water_sampling", [bench](bool made) { bench->sampleWaterPlainly(made); }},
+    };
+    const std::vector<FrameTimes> looks = measureChoices(game->engine(), choices);
+    for (std::size_t i = 0; i < choices.size(); ++i)
+        std::cout << "gain_of_" << choices[i].name << "_" << size << " "
+                  << looks[i + 1].mean() / looks[0].mean() << "\n";
+    // What the choices change in the picture: the tank with every one of them left out.
+    for (const Choice& choice : choices)
+        choice.make(false);
+    comparePictures("without_choices_" + size, picture,
+                    windowPicture(game->engine(), game->renderWindow()));
+    for (const Choice& choice : choices)
+        choice.make(true);
 
     // The listener's own work of a frame: input, keys, steering and the rules.
     const int frames = 600;
@@ -301,40 +301,37 @@ int measureGame(const std::string& size)
     return 0;
 }
 
-// The same tank in a window made as before, with every other choice switched in turn.
-int measureAsBefore(const std::string& size)
+// The same tank in a window and with pictures laid out as the driver offers.
+int measureWithoutDriverChoices(const std::string& size)
 {
     makeDrawingChoices(false);
     DesktopPlatform platform;
     SystemDice dice;
     std::unique_ptr<BenchGame> game = startGame(platform, dice, size);
-    const GameResult gameResult = readGameResult(size); // the picture codecs are loaded now
     game->fillTank();
-    BaselineLook looks(game->tank(), game->renderWindow());
-    BenchGame* bench = game.get();
-    looks.addSwitch("side_panel_clip", [bench](bool tuned) { bench->clipToSidePanels(tuned); });
-    looks.addSwitch("water_shader", [bench](bool tuned) { bench->shadeWater(tuned); });
-    printLooks(size, looks, measureLooks(game->engine(), looks), gameResult);
-    looks.apply(looks.baselineIndex());
-    comparePictures(size, gameResult.picture, windowPicture(game->engine(), game->renderWindow()));
-    looks.apply(0);
+    FrameTimes times;
+    drawFrames(game->engine(), 100, 400, times);
+    double gameMeanMs = 0;
+    std::ifstream(gameResultFile(size)) >> gameMeanMs;
+    std::cout << "gain_of_window_and_picture_layout_" << size << " " << times.mean() / gameMeanMs
+              << "\n";
     return 0;
 }
 } // namespace
 
-// With a window size, measures the game in it ("--as-before" after the size: the window
-// made as before); with none, measures 1024x768 and 1920x1080, each in processes of their
-// own so that each start-up is a real one.
+// With a window size, measures the game in it ("--driver-as-offered" after the size: the
+// window and pictures as the driver offers them); with none, measures 1024x768 and
+// 1920x1080, each in processes of their own so that each start-up is a real one.
 int main(int argc, char** argv)
 {
     if (argc == 2)
         return measureGame(argv[1]);
-    if (argc == 3 && std::string(argv[2]) == "--as-before")
-        return measureAsBefore(argv[1]);
+    if (argc == 3 && std::string(argv[2]) == "--driver-as-offered")
+        return measureWithoutDriverChoices(argv[1]);
     int status = 0;
     for (const char* size : {"1024x768", "1920x1080"})
     {
-        for (const char* mode : {"", " --as-before"})
+        for (const char* mode : {"", " --driver-as-offered"})
         {
             std::cout.flush();
             const std::string command = std::string("'") + argv[0] + "' " + size + mode;

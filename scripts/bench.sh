@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds the benchmarks and prints their numbers: the game rules
 # per frame against the fish count, memory over an hour of play, the real game's start-up,
-# frame rate (with each drawing choice measured against the same run without it) and
-# shut-down under Xvfb with Mesa's software renderer, and its processor use while playing,
-# paused and minimised.
+# frame rate (with each drawing choice measured against the same run without it), the
+# longest frame of a cold start and shut-down under Xvfb with Mesa's software renderer, and
+# its processor use while playing, paused and minimised.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 install_missing $FISHTANK_PACKAGES $FISHTANK_TEST_PACKAGES libbenchmark-dev
@@ -28,8 +28,8 @@ echo "== Memory over an hour of simulated play, window-less"
 
 echo
 echo "== The real game in 1024x768 and 1920x1080 windows under Xvfb (software OpenGL, no vsync)"
-echo "   game: as players get it; then, in a window made as before (depth buffer, pictures as the"
-echo "   engine names them): without_<choice>: that one drawing choice put back; baseline: all put back"
+echo "   game: as players get it; gain_of_<choice>: frame time with that drawing choice left out,"
+echo "   over the game's own (the window and picture layout: a second process)"
 fifo=$(mktemp -u)
 mkfifo "$fifo"
 Xvfb -displayfd 3 -screen 0 2048x1152x24 -noreset -nolisten tcp 3>"$fifo" 2>/dev/null &
