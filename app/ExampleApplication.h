@@ -46,6 +46,9 @@ public:
 
     // Gives the keyboard and mouse back now, before an error box needs them.
     void releaseInput();
+    // Saves what the player must not lose (the best score) before the game ends, however
+    // it ends; safe to call more than once.
+    virtual void keepProgress() {}
 
 protected:
     std::unique_ptr<Ogre::Root> root;

@@ -24,6 +24,14 @@ void report(ExampleApplication& app, Platform& platform, const std::string& text
     // able to end the program while the box waits.
     app.releaseInput();
     removeQuitSignals();
+    try
+    {
+        app.keepProgress();
+    }
+    catch (...)
+    {
+        // The box matters more: the error it shows is the one that ended the game.
+    }
     platform.showError(kErrorCaption, text);
 }
 } // namespace

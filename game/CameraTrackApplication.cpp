@@ -30,5 +30,12 @@ void CameraTrackApplication::makeFrameListener()
     auto listener = makeTankListener(window, camera, *this,
                                      std::make_unique<OisInputSystem>(window), platform, dice);
     root->addFrameListener(listener.get());
+    game = listener.get();
     frameListener = std::move(listener);
+}
+
+void CameraTrackApplication::keepProgress()
+{
+    if (game != nullptr)
+        game->keepBestScore();
 }

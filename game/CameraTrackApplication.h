@@ -6,6 +6,7 @@
 
 #include <memory>
 
+class CameraTrackListener;
 class Dice;
 
 // The fish-tank game: holds the tank's records (the player's fish, the panels, the hook and
@@ -19,9 +20,12 @@ public:
 
     void makeFrameListener() override;
     void buildScene() override;
+    void keepProgress() override;
 
 protected:
     Dice& dice;
+    // The frame listener, as the game's own; owned by the shell.
+    CameraTrackListener* game = nullptr;
     // Made with the tank; goes before the engine does.
     std::unique_ptr<SolidDrawing> solidDrawing;
 };

@@ -6,12 +6,15 @@
 #include "game/TankScene.h"
 #include "platform/Dice.h"
 #include "platform/Platform.h"
+#include "platform/XErrors.h"
 #include "rules/Collision.h"
+#include "rules/Growth.h"
 #include "rules/TankBounds.h"
 #include "scene/FishVisuals.h"
 #include "scene/PanelVisuals.h"
 
 #include <OgreLogManager.h>
+#include <OgreRenderWindow.h>
 #include <OgreSceneNode.h>
 #include <Overlay/OgreOverlay.h>
 
@@ -21,12 +24,39 @@ CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Came
                                          std::unique_ptr<InputSystem> input, Platform& platform_,
                                          Dice& dice_)
     : ExampleFrameListener(window_, camera_, std::move(input), platform_), dice(dice_),
-      sounds(platform_), best(platform_), startingScoreLine(scoreLine())
+      sounds(platform_), best(platform_), settings(platform_), startingScoreLine(scoreLine())
 {
     // Opening the sound device mid-game would stall the frame of the first meal.
     platform.preloadSound(kGulpSound);
     platform.preloadSound(kBooSound);
     hud.showBest(best.best());
+}
+
+CameraTrackListener::~CameraTrackListener()
+{
+    forgetLastWordsOnLostDisplay(this);
+}
+
+void CameraTrackListener::start()
+{
+    cues = std::make_unique<FishCues>(player->sceneManager, *background);
+    const GameSettings& chosen = settings.choices();
+    if (sounds.isOn() != chosen.soundOn)
+        sounds.switchOnOrOff();
+    hud.showSoundOff(!sounds.isOn());
+    cues->show(chosen.cuesShown);
+    if (chosen.fullScreen && !window->isFullScreen())
+        setFullScreen(true);
+    // A lost display ends the process at once: the best score is saved on the way out.
+    setLastWordsOnLostDisplay(
+        [](void* self) { static_cast<CameraTrackListener*>(self)->keepBestScore(); }, this);
+}
+
+void CameraTrackListener::keepBestScore()
+{
+    if (player == nullptr || !player->alive)
+        return;
+    best.offer(player->score);
 }
 
 bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
@@ -40,20 +70,20 @@ bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
     if (!ExampleFrameListener::frameStarted(evt))
         return false;
     // A new game starts its clocks with the next frame, as the first game did.
-    if (carryOutExtras())
-        return true;
-    if (paused)
-        return true;
-
-    const float dt = evt.timeSinceLastFrame;
-    advanceTimers(dt);
-    if (timers.hookTimer <= 0)
-        moveHook();
-    if (timers.spawnTimer <= 0)
-        spawnFish();
-    eatOrDie();
-    checkHook();
-    swimAndLeave(dt);
+    if (!carryOutExtras() && !paused)
+    {
+        const float dt = evt.timeSinceLastFrame;
+        advanceTimers(dt);
+        if (timers.hookTimer <= 0)
+            moveHook();
+        if (timers.spawnTimer <= 0)
+            spawnFish();
+        eatOrDie();
+        checkHook();
+        swimAndLeave(dt);
+    }
+    if (cues)
+        cues->update(*player, *fishes);
     return true;
 }
 
@@ -65,18 +95,76 @@ bool CameraTrackListener::touchesHook(Fish fish) const
 
 bool CameraTrackListener::carryOutExtras()
 {
+    GameSettings chosen = settings.choices();
     if (extras.toggleControls)
-        hud.toggleControls();
+        toggleControls();
     if (extras.toggleSound)
     {
         sounds.switchOnOrOff();
         hud.showSoundOff(!sounds.isOn());
+        chosen.soundOn = sounds.isOn();
     }
+    if (extras.toggleCues && cues)
+    {
+        cues->show(!cues->shown());
+        chosen.cuesShown = cues->shown();
+    }
+    if (extras.toggleFullScreen)
+    {
+        setFullScreen(!window->isFullScreen());
+        chosen.fullScreen = window->isFullScreen();
+    }
+    if (extras.toggleSound || extras.toggleCues || extras.toggleFullScreen)
+        settings.change(chosen);
     // Before the game is over a new game is not on offer.
     if (!extras.newGame || player->alive)
         return false;
     startNewGame();
     return true;
+}
+
+void CameraTrackListener::toggleControls()
+{
+    hud.toggleControls();
+    if (hud.controlsShown())
+    {
+        if (!paused && player->alive)
+            paused = pausedForControls = true;
+    }
+    else
+    {
+        // P, or a window that lost the focus, shows its banner: that pause stays.
+        if (pausedForControls && paused && !gameOverOverlay->isVisible())
+            paused = false;
+        pausedForControls = false;
+    }
+}
+
+void CameraTrackListener::setFullScreen(bool full)
+{
+    // Full screen at the desktop's own size: the screen's mode never changes, so a game
+    // that dies in full screen leaves the desktop as it was.
+    void* display = nullptr;
+    unsigned long id = 0;
+    window->getCustomAttribute("XDISPLAY", &display);
+    window->getCustomAttribute("WINDOW", &id);
+    unsigned width = 0, height = 0;
+    if (full)
+    {
+        if (!platform.screenSize(display, id, width, height))
+            return;
+        windowedWidth = window->getWidth();
+        windowedHeight = window->getHeight();
+    }
+    else
+    {
+        width = windowedWidth != 0 ? windowedWidth : window->getWidth();
+        height = windowedHeight != 0 ? windowedHeight : window->getHeight();
+    }
+    window->setFullscreen(full, width, height);
+    Ogre::LogManager::getSingleton().logMessage(
+        std::string(full ? "Full screen at " : "In a window of ") + std::to_string(width) + "x" +
+        std::to_string(height));
 }
 
 void CameraTrackListener::startNewGame()
@@ -89,6 +177,8 @@ void CameraTrackListener::startNewGame()
     setScoreLine(startingScoreLine);
     gameOverOverlay->hide();
     hud.showNewBest(false);
+    hud.showNewGameHint(false, false);
+    bestPassed = false;
     hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
     timers = GameTimers{};
 }
@@ -136,13 +226,19 @@ void CameraTrackListener::eatOrDie()
             ++i;
             continue;
         }
-        if (others[i].width < player->width && !others[i].isShark)
+        if (playerCanEat(player->width, others[i].width, others[i].isShark))
         {
             // The next fish moves into place i and is tested against the fed player.
             eatFish(*player, others[i]);
             others.erase(others.begin() + long(i));
             updateScoreCaption(*player);
             sounds.play(kGulpSound);
+            if (!bestPassed && player->score > best.best())
+            {
+                bestPassed = true;
+                Ogre::LogManager::getSingleton().logMessage("The score passes the best: " +
+                                                            std::to_string(player->score));
+            }
         }
         else
         {
@@ -175,6 +271,7 @@ void CameraTrackListener::loseGame()
     if (best.offer(player->score))
         hud.showNewBest(true);
     hud.showBest(best.best());
+    hud.showNewGameHint(true, joystick != nullptr);
 }
 
 void CameraTrackListener::swimAndLeave(float dt)

@@ -3,9 +3,12 @@
 #include "game/BestScoreFile.h"
 #include "game/GameSounds.h"
 #include "game/Hud.h"
+#include "game/SettingsFile.h"
 #include "input/ExampleFrameListener.h"
 #include "rules/GameTuning.h"
+#include "scene/FishCues.h"
 
+#include <memory>
 #include <string>
 
 class Dice;
@@ -20,8 +23,9 @@ struct GameTimers
 };
 
 // The game's frame listener: after the input of the frame, it carries out the extra
-// commands (controls panel, sound, a new game after game over) and runs the tank's rules:
-// timers, hook, spawning, eating or dying, the hook's bite, swimming and leaving.
+// commands (controls panel, sound, cues, full screen, a new game after game over) and runs
+// the tank's rules: timers, hook, spawning, eating or dying, the hook's bite, swimming and
+// leaving; then it puts the cues where the fish are.
 class CameraTrackListener : public ExampleFrameListener
 {
 public:
@@ -29,7 +33,15 @@ public:
     CameraTrackListener(Ogre::RenderWindow* window, Ogre::Camera* camera,
                         std::unique_ptr<InputSystem> input, Platform& platform, Dice& dice);
 
+    ~CameraTrackListener() override;
+
+    // Once wired to the tank's records: makes the cues and applies the player's lasting
+    // choices (sound, cues, full screen).
+    void start();
     bool frameStarted(const Ogre::FrameEvent& evt) override;
+    // Saves a score above the best now, however the game is ending (quit, closed window,
+    // signal, lost display, error); a game already over offered its score then.
+    void keepBestScore();
 
     // True when the hook has reached the fish.
     bool touchesHook(Fish fish) const;
@@ -38,11 +50,17 @@ public:
     const GameTimers& clocks() const { return timers; }
     const Hud& heads() const { return hud; }
     const GameSounds& sound() const { return sounds; }
+    const FishCues* fishCues() const { return cues.get(); }
+    const GameSettings& choices() const { return settings.choices(); }
     int bestScore() const { return best.best(); }
 
 private:
-    // The controls panel, the sound switch and a new game; true when a new game began.
+    // The controls panel, the sound, cue and full-screen switches and a new game; true when
+    // a new game began.
     bool carryOutExtras();
+    // F1: the panel pauses a running game while it is open, unless P paused it already.
+    void toggleControls();
+    void setFullScreen(bool full);
     // Every other fish leaves, the player starts again, and the clocks with it.
     void startNewGame();
     void advanceTimers(float dt);
@@ -58,6 +76,12 @@ private:
     GameSounds sounds;
     BestScoreFile best;
     Hud hud;
+    SettingsFile settings;
+    std::unique_ptr<FishCues> cues;
+    bool pausedForControls = false;
+    bool bestPassed = false; // this game's score has gone past the best (said once a game)
+    // The window's size before it went full screen, to go back to.
+    unsigned windowedWidth = 0, windowedHeight = 0;
     // The score line as the resources give it, shown again at a new game.
     std::string startingScoreLine;
 };

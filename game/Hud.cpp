@@ -24,6 +24,8 @@ const char* const kControlKeys = "Arrow keys, W A S D\n"
                                  "Escape, Q\n"
                                  "Return, keypad Enter\n"
                                  "M\n"
+                                 "H\n"
+                                 "F11, Alt+Return\n"
                                  "F1\n"
                                  "Gamepad stick or pad\n"
                                  "Gamepad Start\n"
@@ -39,7 +41,9 @@ const char* const kControlActions = "swim; left and right turn the fish\n"
                                     "quit\n"
                                     "new game after GAME OVER\n"
                                     "sound off, on\n"
-                                    "this list\n"
+                                    "marks: your fish, + eat, ! danger\n"
+                                    "full screen, window\n"
+                                    "this list (the game waits)\n"
                                     "swim\n"
                                     "pause, go on\n"
                                     "new game after GAME OVER";
@@ -63,6 +67,7 @@ Hud::Hud()
     hud = overlays.getByName("HudOverlay");
     controls = overlays.getByName("ControlsOverlay");
     newBest = overlays.getByName("NewBestOverlay");
+    newGame = overlays.getByName("NewGameOverlay");
     setCaption("ControlsKeysTextArea", kControlKeys);
     setCaption("ControlsActionsTextArea", kControlActions);
     showSoundOff(false);
@@ -98,4 +103,11 @@ void Hud::showSoundOff(bool off)
 void Hud::showNewBest(bool shown)
 {
     showOverlay(newBest, shown);
+}
+
+void Hud::showNewGameHint(bool shown, bool withPad)
+{
+    setCaption("NewGameTextArea",
+               withPad ? "Press Return or A for a new game" : "Press Return for a new game");
+    showOverlay(newGame, shown);
 }

@@ -6,22 +6,25 @@ class Overlay;
 }
 
 // The HUD beside the score line: the best score (top right), the "F1: controls" hint, the
-// sound-off marker, the controls panel and the "NEW BEST!" line under the banner. Each
-// piece is optional: resources without one play on without it.
+// sound-off marker, the controls panel, and under the banner the "NEW BEST!" line and the
+// way to a new game. Each piece is optional: resources without one play on without it.
 class Hud
 {
 public:
     Hud();
 
     void showBest(int score);
-    // F1: the panel that lists every key; it does not stop the game.
+    // F1: the panel that lists every key.
     void toggleControls();
     bool controlsShown() const;
     void showSoundOff(bool off);
     void showNewBest(bool shown);
+    // "Press Return for a new game", naming the pad's button when a pad is there.
+    void showNewGameHint(bool shown, bool withPad);
 
 private:
     Ogre::Overlay* hud = nullptr;
     Ogre::Overlay* controls = nullptr;
     Ogre::Overlay* newBest = nullptr;
+    Ogre::Overlay* newGame = nullptr;
 };

@@ -89,5 +89,6 @@ std::unique_ptr<CameraTrackListener> makeTankListener(Ogre::RenderWindow* window
     listener->hookNode = tank.hookNode;
     listener->background = &tank.background;
     listener->fishes = &tank.fishes;
+    listener->start();
     return listener;
 }

@@ -22,9 +22,11 @@ class Platform;
 // Each is set only in the frame in which its key or button goes down.
 struct ExtraCommands
 {
-    bool newGame = false;        // Return, keypad Enter, or the gamepad's first button
-    bool toggleControls = false; // F1
-    bool toggleSound = false;    // M
+    bool newGame = false;          // Return, keypad Enter, or the gamepad's first button
+    bool toggleControls = false;   // F1
+    bool toggleSound = false;      // M
+    bool toggleCues = false;       // H
+    bool toggleFullScreen = false; // F11, or Return with Alt held
 };
 
 // The per-frame driver: reads the keyboard and mouse once a frame (unbuffered), runs the
@@ -104,6 +106,8 @@ private:
         bool controls = false;
         bool sound = false;
         bool enter = false;
+        bool cues = false;
+        bool fullScreen = false;
         bool start = false;
         bool firstButton = false;
     };

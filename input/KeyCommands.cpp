@@ -55,9 +55,13 @@ void ExampleFrameListener::readExtraKeys()
     // Each acts once per press, whatever the frame rate; none shares the toggle delay.
     extras.toggleControls = pressedNow(keyDown(OIS::KC_F1), held.controls);
     extras.toggleSound = pressedNow(keyDown(OIS::KC_M), held.sound);
+    extras.toggleCues = pressedNow(keyDown(OIS::KC_H), held.cues);
     const bool enter =
         pressedNow(keyDown(OIS::KC_RETURN) || keyDown(OIS::KC_NUMPADENTER), held.enter);
-    extras.newGame = enter && !paused;
+    // Alt+Return is the desktop's full-screen key: its Return never starts a new game.
+    const bool alt = keyDown(OIS::KC_LMENU) || keyDown(OIS::KC_RMENU);
+    extras.toggleFullScreen = pressedNow(keyDown(OIS::KC_F11), held.fullScreen) || (enter && alt);
+    extras.newGame = enter && !alt && !paused;
 }
 
 void ExampleFrameListener::togglePause()

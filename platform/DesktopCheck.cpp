@@ -10,3 +10,14 @@ bool desktopDisplayAvailable()
     XCloseDisplay(display);
     return true;
 }
+
+bool xScreenSize(void* display, unsigned long window, unsigned& width, unsigned& height)
+{
+    XWindowAttributes attributes;
+    if (display == nullptr ||
+        XGetWindowAttributes(static_cast<Display*>(display), window, &attributes) == 0)
+        return false;
+    width = unsigned(WidthOfScreen(attributes.screen));
+    height = unsigned(HeightOfScreen(attributes.screen));
+    return true;
+}

@@ -3,3 +3,7 @@
 // True when an X display can be opened: without one the engine's OpenGL plug-in fails
 // while the engine is still starting, before any error could be shown properly.
 bool desktopDisplayAvailable();
+
+// The size in pixels of the screen the window is on, for full screen at the desktop's own
+// size; false when the display (an Xlib Display*) cannot say.
+bool xScreenSize(void* display, unsigned long window, unsigned& width, unsigned& height);

@@ -1,11 +1,13 @@
 #include "platform/DesktopPlatform.h"
 
+#include "platform/DesktopCheck.h"
 #include "platform/ErrorBox.h"
 #include "platform/SafeFile.h"
 #include "platform/SoundPath.h"
 #include "platform/XFocus.h"
 
 #include <chrono>
+#include <filesystem>
 #include <thread>
 
 void DesktopPlatform::sleepMilliseconds(int milliseconds)
@@ -40,7 +42,30 @@ bool DesktopPlatform::writeGameFile(const std::string& name, const std::string& 
     return replaceFileWhole(name, text, error);
 }
 
+bool DesktopPlatform::gameFileExists(const std::string& name)
+{
+    std::error_code error;
+    return std::filesystem::symlink_status(name, error).type() !=
+           std::filesystem::file_type::not_found;
+}
+
+bool DesktopPlatform::renameGameFile(const std::string& from, const std::string& to,
+                                     std::string& error)
+{
+    std::error_code failure;
+    std::filesystem::rename(from, to, failure);
+    if (failure)
+        error = "cannot rename " + from + " to " + to + ": " + failure.message();
+    return !failure;
+}
+
 WindowFocus DesktopPlatform::focusOf(void* display, unsigned long window)
 {
     return xFocusOf(display, window);
+}
+
+bool DesktopPlatform::screenSize(void* display, unsigned long window, unsigned& width,
+                                 unsigned& height)
+{
+    return xScreenSize(display, window, width, height);
 }

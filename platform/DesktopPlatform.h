@@ -15,7 +15,12 @@ public:
     bool readGameFile(const std::string& name, std::string& text, std::string& error) override;
     bool writeGameFile(const std::string& name, const std::string& text,
                        std::string& error) override;
+    bool gameFileExists(const std::string& name) override;
+    bool renameGameFile(const std::string& from, const std::string& to,
+                        std::string& error) override;
     WindowFocus focusOf(void* display, unsigned long window) override;
+    bool screenSize(void* display, unsigned long window, unsigned& width,
+                    unsigned& height) override;
 
 private:
     SoundPlayer sounds;

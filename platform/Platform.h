@@ -40,6 +40,18 @@ public:
     virtual bool writeGameFile(const std::string& name, const std::string& text,
                                std::string& error) = 0;
 
+    // True when something (readable or not) stands at that name in the working folder.
+    virtual bool gameFileExists(const std::string& name) = 0;
+
+    // Gives the file another name in the working folder, replacing what had it; false,
+    // with the reason in `error`, when it cannot be done.
+    virtual bool renameGameFile(const std::string& from, const std::string& to,
+                                std::string& error) = 0;
+
     // Where the focus is, for the X window `window` on `display` (an Xlib Display*).
     virtual WindowFocus focusOf(void* display, unsigned long window) = 0;
+
+    // The size in pixels of the screen that window is on; false when it cannot be told.
+    virtual bool screenSize(void* display, unsigned long window, unsigned& width,
+                            unsigned& height) = 0;
 };

@@ -9,6 +9,8 @@
 namespace
 {
 bool errorReported = false;
+void (*lastWords)(void*) = nullptr;
+void* lastWordsContext = nullptr;
 
 int onError(Display* display, XErrorEvent* event)
 {
@@ -30,6 +32,8 @@ int onConnectionLost(Display*)
                                "game ends\n";
     ssize_t written = write(STDERR_FILENO, line, sizeof line - 1);
     (void)written;
+    if (lastWords != nullptr)
+        lastWords(lastWordsContext);
     _exit(0);
 }
 } // namespace
@@ -38,6 +42,18 @@ void installXErrorHandlers()
 {
     XSetErrorHandler(onError);
     XSetIOErrorHandler(onConnectionLost);
+}
+
+void setLastWordsOnLostDisplay(void (*words)(void*), void* context)
+{
+    lastWords = words;
+    lastWordsContext = context;
+}
+
+void forgetLastWordsOnLostDisplay(void* context)
+{
+    if (lastWordsContext == context)
+        setLastWordsOnLostDisplay(nullptr, nullptr);
 }
 
 bool xErrorReported()

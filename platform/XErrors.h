@@ -7,6 +7,13 @@
 // at once with status 0 and a line on standard error, since nothing is left to give back.
 void installXErrorHandlers();
 
+// What must still be done when the connection is lost, before the process ends (the
+// best score saved): `words` is called with `context`, on the game's thread, with no X
+// server left to ask.
+void setLastWordsOnLostDisplay(void (*words)(void*), void* context);
+// Forgets the last words given with that context, if they are still the ones set.
+void forgetLastWordsOnLostDisplay(void* context);
+
 // True once the X server has reported an error since the handlers were installed.
 bool xErrorReported();
 

@@ -13,6 +13,11 @@ int overshoot(float edge, float limit)
 }
 } // namespace
 
+bool playerCanEat(float playerWidth, float otherWidth, bool otherIsShark)
+{
+    return otherWidth < playerWidth && !otherIsShark;
+}
+
 bool growsAfterMeal(int eatenCount, float width)
 {
     return eatenCount % kMealsPerGrowth == 0 && width < kGrowthLimit;

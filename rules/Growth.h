@@ -2,6 +2,10 @@
 
 #include "rules/Rect.h"
 
+// True when touching the other fish feeds the player: it is strictly narrower and no
+// shark. Anything else that touches the player ends the game.
+bool playerCanEat(float playerWidth, float otherWidth, bool otherIsShark);
+
 // True when the meal just counted makes the player grow: every sixth meal, while the
 // player is narrower than 210.
 bool growsAfterMeal(int eatenCount, float width);

@@ -223,6 +223,23 @@ def black():
     return svg(8, 8, '<rect width="8" height="8" fill="#000000"/>')
 
 
+def cues():
+    """Three 64x64 cells: the marker over the player's fish (a chevron pointing down at it),
+    the cue under a fish the player may eat (a plus in a green disc) and the cue under one
+    that would end the game (an exclamation mark in a red triangle). Shape tells them apart
+    as well as colour."""
+    outline = 'stroke="#10202c" stroke-width="5" stroke-linejoin="round"'
+    marker = (f'<path d="M 8 14 L 32 40 L 56 14 L 44 10 L 32 24 L 20 10 Z" fill="#ffe25a" '
+              f'{outline}/>')
+    eat = (f'<circle cx="96" cy="32" r="25" fill="#36c46a" {outline}/>'
+           '<path d="M 89 16 H 103 V 25 H 112 V 39 H 103 V 48 H 89 V 39 H 80 V 25 H 89 Z" '
+           'fill="#ffffff"/>')
+    danger = (f'<path d="M 160 5 L 188 56 H 132 Z" fill="#e8413a" {outline}/>'
+              '<path d="M 156 20 H 164 L 162 41 H 158 Z" fill="#ffffff"/>'
+              '<circle cx="160" cy="48" r="4" fill="#ffffff"/>')
+    return svg(192, 64, marker + eat + danger)
+
+
 def icon():
     """The desktop icon: the player's fish in a round window of water."""
     fish = zorv_fish()
@@ -259,6 +276,7 @@ def main():
     render("OceanBackground", ocean())
     render("Hook", hook())
     render("Black", black())
+    render("Cues", cues())
     packaging = os.path.join(os.path.dirname(os.path.dirname(HERE)), "packaging")
     os.makedirs(packaging, exist_ok=True)
     render("fishtank", icon(), target_dir=packaging)

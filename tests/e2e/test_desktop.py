@@ -7,12 +7,9 @@ import re
 import time
 import unittest
 
-from harness import (ACCEPT_BUTTON, DIALOG_TITLE, ERROR_CAPTION, FIRST_FRAME_LINE, ORANGE,
-                     START_TIMEOUT, WINDOW_TITLE, X_HELPER, Display, Game, GameTestCase,
-                     start_window_manager, world_to_pixel)
-
-NOBODY = ["setpriv", "--reuid=65534", "--regid=65534", "--clear-groups"]
-
+from harness import (ACCEPT_BUTTON, DIALOG_TITLE, ERROR_CAPTION, FIRST_FRAME_LINE, NOBODY,
+                     ORANGE, START_TIMEOUT, WINDOW_TITLE, X_HELPER, Display, Game, GameTestCase,
+                     open_to_nobody, start_window_manager, world_to_pixel)
 
 def saved_setting(name, value):
     """Prepares the game's folder with one line of ogre.cfg changed."""
@@ -38,15 +35,6 @@ def odd_file(name, kind):
         else:
             os.mkfifo(path)
     return prepare
-
-
-def open_to_nobody(folder):
-    """Lets an ordinary user play in the folder: root ignores file modes, so the cases about
-    permissions are played as the user nobody."""
-    for directory, folders, files in os.walk(folder):
-        os.chmod(directory, 0o777)
-        for name in files:
-            os.chmod(os.path.join(directory, name), 0o666)
 
 
 def player_shape(shot):

@@ -1,12 +1,14 @@
-"""The additions, played for real: a new game with Return, the best score in its file, the
-controls panel on F1, the sound switch on M, and the pause when the window loses focus."""
+"""The additions, played for real: a new game with Return, the best score in its file
+however the game ends, the controls panel on F1 (the game waits), the sound switch on M
+remembered, full screen on F11, and the pause when the window loses focus."""
 import os
 import re
 import time
 import unittest
 
-from harness import (ORANGE, GameTestCase, banner_shown, play_until_game_over,
-                     strip_over_black, tank_shown, world_to_pixel)
+from harness import (NOBODY, ORANGE, GameTestCase, banner_shown, open_to_nobody,
+                     play_until_game_over, start_window_manager, strip_over_black, tank_shown,
+                     world_to_pixel)
 
 
 def new_best_shown(shot):
@@ -21,6 +23,31 @@ def sound_off_shown(shot):
     warm letters."""
     letters = shot.count(886, 728, 124, 28, lambda r, g, b: r > 220 and 100 < g < 180 and b < 150)
     return strip_over_black(shot, 992, 731, 12, 22) and letters > 40
+
+
+def new_game_line_shown(shot):
+    """"Press Return for a new game": light letters on a dark strip under the banner."""
+    return shot.count(300, 545, 424, 28, lambda r, g, b: min(r, g, b) > 200) > 150
+
+
+def outside_the_panel_differs(before, after):
+    """Pixels that changed in the water around the controls panel (fish, the hook)."""
+    return sum(before.differs(after, x, y, w, h) for x, y, w, h in
+               ((50, 60, 50, 650), (924, 60, 50, 650), (100, 685, 824, 60)))
+
+
+def play_until_the_best_is_passed(game, timeout=180):
+    """Swims up and down across the fishes' paths until the score passes the best, starting
+    a new game when one is lost first; returns the score the log gave then."""
+    deadline = time.time() + timeout
+    turn = 0
+    while "The score passes the best" not in game.log():
+        game.display.hold(("Up", "Down")[turn % 2], seconds=1.0)
+        game.display.hold("Return", seconds=0.1)  # a new game, if that one was lost
+        turn += 1
+        if time.time() > deadline:
+            raise AssertionError("the best was not passed in %s s" % timeout)
+    return int(re.findall(r"The score passes the best: (\d+)", game.log())[-1])
 
 
 def controls_shown(shot):
@@ -55,6 +82,11 @@ class NewGame(GameTestCase):
         self.display.hold("Return", seconds=0.3)  # before game over: nothing happens
         self.assertFalse(banner_shown(game.screenshot()))
         play_until_game_over(game)
+        self.assertTrue(new_game_line_shown(game.screenshot()))
+        for banner in (True, False):  # P shows "PAUSE", then takes the banner away
+            self.display.hold("p", seconds=0.15)
+            game.wait_for_picture(lambda shot: banner_shown(shot) == banner, "P's banner")
+        self.assertTrue(new_game_line_shown(game.screenshot()), "the way back stays")
         self.display.hold("Return", seconds=0.3)
         fresh = game.wait_for_picture(lambda shot: not banner_shown(shot), "the banner gone")
         self.assertTrue(player_at_start(fresh) or player_at_start(game.screenshot()))
@@ -95,16 +127,40 @@ class BestScore(GameTestCase):
         self.assertCleanExit(game.quit(), game)
 
 
+    def test_a_score_above_the_best_is_kept_when_the_player_quits(self):
+        game = self.launch().start()
+        play_until_the_best_is_passed(game)
+        self.assertCleanExit(game.quit("Escape"), game)
+        saved = re.findall(r"New best score (\d+) saved in best-score.txt", game.log())
+        with open(game.path("best-score.txt")) as kept:
+            self.assertEqual(kept.read(), "%s\n" % saved[-1])
+
+    def test_a_best_score_file_that_cannot_be_read_is_never_replaced(self):
+        def unreadable_best(folder):
+            best_score_file("50\n")(folder)
+            open_to_nobody(folder)
+            os.chmod(os.path.join(folder, "best-score.txt"), 0)
+
+        game = self.launch(prepare=unreadable_best, prefix=NOBODY).start()
+        play_until_the_best_is_passed(game)
+        self.assertCleanExit(game.quit("Escape"), game)
+        self.assertIn("kept in memory only", game.log())
+        with open(game.path("best-score.txt")) as kept:
+            self.assertEqual(kept.read(), "50\n")
+
+
 class Panels(GameTestCase):
-    def test_f1_shows_the_controls_and_the_game_goes_on(self):
+    def test_f1_shows_the_controls_and_the_game_waits_behind_them(self):
         game = self.launch().start()
         self.assertFalse(controls_shown(game.screenshot()))
         self.display.hold("F1", seconds=0.2)
-        game.wait_for_picture(controls_shown, "the controls panel")
-        time.sleep(0.5)
-        self.assertIsNone(game.process.poll())
+        before = game.wait_for_picture(controls_shown, "the controls panel")
+        time.sleep(5)  # the first fish would have swum in by now
+        self.assertEqual(outside_the_panel_differs(before, game.screenshot()), 0)
         self.display.hold("F1", seconds=0.2)
         game.wait_for_picture(lambda shot: not controls_shown(shot), "the panel gone")
+        game.wait_for_picture(lambda shot: outside_the_panel_differs(before, shot) > 50,
+                              "fish swimming again", timeout=30)
         self.assertCleanExit(game.quit(), game)
 
     def test_m_switches_the_sound_off_with_a_marker_and_on_again(self):
@@ -114,7 +170,40 @@ class Panels(GameTestCase):
         game.wait_for_picture(sound_off_shown, "the sound-off marker")
         self.display.hold("m", seconds=0.2)
         game.wait_for_picture(lambda shot: not sound_off_shown(shot), "the marker gone")
+        self.display.hold("m", seconds=0.2)
+        game.wait_for_picture(sound_off_shown, "the sound-off marker again")
         self.assertCleanExit(game.quit(), game)
+
+        # The next start remembers it.
+        with open(game.path("settings.cfg")) as kept:
+            settings = kept.read()
+        self.assertIn("sound = off", settings)
+
+        def remembered(folder):
+            with open(os.path.join(folder, "settings.cfg"), "w") as out:
+                out.write(settings)
+        game = self.launch(prepare=remembered).start()
+        self.assertTrue(sound_off_shown(game.screenshot()))
+        self.assertCleanExit(game.quit(), game)
+
+    def test_f11_switches_to_full_screen_at_the_desktops_size_and_back(self):
+        manager = start_window_manager(self.display)
+        try:
+            game = self.launch().start()
+            size = lambda: re.search(r"Width: (\d+)\s+Height: (\d+)", self.display.run(
+                "xwininfo", "-id", game.window).stdout).groups()
+            self.assertEqual(size(), ("1024", "768"))
+            for key, wanted in (("F11", ("1280", "1024")), ("F11", ("1024", "768"))):
+                self.display.hold(key, seconds=0.15)
+                game.wait_for_log("Full screen at" if wanted[0] == "1280" else "In a window of")
+                deadline = time.time() + 20
+                while size() != wanted and time.time() < deadline:
+                    time.sleep(0.2)
+                self.assertEqual(size(), wanted)
+            self.assertCleanExit(game.quit(), game)
+        finally:
+            manager.kill()
+            manager.wait()
 
 
 class Focus(GameTestCase):

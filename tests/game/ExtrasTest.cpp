@@ -1,5 +1,6 @@
 // The additions beside the classic game: a new game after game over, the best score, the
-// controls panel, the sound switch and the pause when the window loses the focus.
+// controls panel, the sound switch, the cues, the settings kept and the pause when the
+// window loses the focus.
 #include "game/CameraTrackListener.h"
 
 #include "app/ExampleApplication.h"
@@ -53,6 +54,14 @@ TEST_F(ExtrasTest, ReturnAfterGameOverStartsTheGameAgainFromTheBeginning)
     addFish(300, 50, 28, -1, 10);
     loseToABigFish();
     ASSERT_EQ(engine.caption("GameOverTextArea"), "GAME OVER");
+    EXPECT_EQ(engine.caption("NewGameTextArea"), "Press Return for a new game");
+    tap({OIS::KC_P});
+    tap({OIS::KC_P});
+    EXPECT_TRUE(engine.overlayVisible("NewGameOverlay")) << "whatever P does to the banner";
+    // Alt+Return is the full-screen key: its Return starts nothing.
+    EXPECT_TRUE(tap({OIS::KC_LMENU, OIS::KC_RETURN}));
+    frame(0.01f);
+    ASSERT_FALSE(world.player.alive);
     const size_t fishBefore = world.fishes.size();
     ASSERT_GT(fishBefore, 0u);
     const size_t nodesWithFish = engine.sceneNodeCount();
@@ -72,6 +81,7 @@ TEST_F(ExtrasTest, ReturnAfterGameOverStartsTheGameAgainFromTheBeginning)
     EXPECT_FLOAT_EQ(world.player.leftNode->getPosition().z, 1); // facing left
     EXPECT_EQ(engine.caption("ScoreTextArea"), "from the resources");
     EXPECT_FALSE(engine.overlayVisible("GameOverOverlay"));
+    EXPECT_FALSE(engine.overlayVisible("NewGameOverlay"));
     EXPECT_EQ(world.hookNode->getPosition(), Ogre::Vector3(1000, 1000, 2));
 
     // The clocks start as at the first game: a fresh hook delay, the first fish after 3 s.
@@ -160,6 +170,37 @@ TEST_F(ExtrasTest, TheBestScoreComesFromItsFileAndAGameAboveItIsSaved)
 
     tap({OIS::KC_RETURN});
     EXPECT_FALSE(engine.overlayVisible("NewBestOverlay"));
+    // A game that ends any other way (quit, a closed window, a signal, an error) keeps its
+    // score above the best too.
+    for (int meal = 0; meal < 3; ++meal)
+        eat(28);
+    listener->keepBestScore();
+    EXPECT_EQ(platform.files[kBestFile], "84\n");
+}
+
+TEST_F(ExtrasTest, ABestScoreFileThatCannotBeReadIsNeverReplacedAndAGarbledOneIsKeptAside)
+{
+    platform.files[kBestFile] = "50\n";
+    platform.unreadable.insert(kBestFile);
+    listener.reset();
+    listener = makeTankListener(&window, camera, world,
+                                std::make_unique<LentInput>(&keyboard, &mouse), platform, dice);
+    eat(28);
+    loseToABigFish();
+    EXPECT_EQ(platform.files[kBestFile], "50\n");
+    EXPECT_EQ(listener->bestScore(), 28) << "kept in memory for this run";
+    EXPECT_TRUE(logSays("New best score 28 kept in memory only"));
+
+    platform.unreadable.clear();
+    platform.files[kBestFile] = "fifty";
+    listener.reset();
+    listener = makeTankListener(&window, camera, world,
+                                std::make_unique<LentInput>(&keyboard, &mouse), platform, dice);
+    tap({OIS::KC_RETURN});
+    eat(28);
+    loseToABigFish();
+    EXPECT_EQ(platform.files[kBestFile + ".bad"], "fifty");
+    EXPECT_EQ(platform.files[kBestFile], "28\n");
 }
 
 TEST_F(ExtrasTest, AFileWithoutABestScoreCountsAsNoneAndSaysWhy)
@@ -186,27 +227,37 @@ TEST_F(ExtrasTest, ABestScoreThatCannotBeSavedIsLoggedAndTheGameGoesOn)
     EXPECT_TRUE(world.player.alive);
 }
 
-TEST_F(ExtrasTest, F1ShowsAndHidesTheControlsWhileTheGameGoesOn)
+TEST_F(ExtrasTest, F1ShowsTheControlsAndTheGameWaitsBehindThem)
 {
     EXPECT_FALSE(engine.overlayVisible("ControlsOverlay"));
-    EXPECT_NE(engine.caption("ControlsKeysTextArea").find("Print Screen"), std::string::npos);
-    EXPECT_NE(engine.caption("ControlsActionsTextArea").find("new game after GAME OVER"),
-              std::string::npos);
+    EXPECT_NE(engine.caption("ControlsKeysTextArea").find("F11, Alt+Return"), std::string::npos);
     EXPECT_TRUE(engine.overlayVisible("HudOverlay"));
     tap({OIS::KC_F1});
     EXPECT_TRUE(engine.overlayVisible("ControlsOverlay"));
     frame(3.5f);
-    EXPECT_EQ(world.fishes.size(), 1u) << "the panel does not stop the game";
+    EXPECT_TRUE(world.fishes.empty()) << "the clocks stand still behind the panel";
+    EXPECT_FALSE(engine.overlayVisible("GameOverOverlay")) << "the panel says it all";
     keyboard.press(OIS::KC_F1);
     frame(0.05f);
     frame(0.05f); // held: one press, one change
     keyboard.releaseAll();
     EXPECT_FALSE(engine.overlayVisible("ControlsOverlay"));
-    // F1 works while paused, and shares no delay with F.
+    frame(3.5f);
+    EXPECT_EQ(world.fishes.size(), 1u) << "closing the panel goes on";
+
+    // Paused with P, the game stays paused when the panel closes; F1 shares no delay.
     tap({OIS::KC_P});
     tap({OIS::KC_F1});
     EXPECT_TRUE(engine.overlayVisible("ControlsOverlay"));
     EXPECT_FLOAT_EQ(listener->toggleDelay, -0.1f);
+    tap({OIS::KC_F1});
+    EXPECT_TRUE(listener->paused);
+    EXPECT_EQ(engine.caption("GameOverTextArea"), "PAUSE");
+    tap({OIS::KC_P});
+    // After game over the tank goes on behind the panel, as it does without it.
+    loseToABigFish();
+    tap({OIS::KC_F1});
+    EXPECT_FALSE(listener->paused);
 }
 
 TEST_F(ExtrasTest, MSwitchesBothSoundsOffAndOnWithAMarker)
@@ -220,12 +271,62 @@ TEST_F(ExtrasTest, MSwitchesBothSoundsOffAndOnWithAMarker)
     EXPECT_EQ(world.player.score, 28);
     EXPECT_TRUE(platform.sounds.empty());
 
+    // Remembered for the next start, with the cues (H) and full screen (F11) beside it.
+    tap({OIS::KC_H});
+    tap({OIS::KC_F11});
+    EXPECT_TRUE(window.isFullScreen());
+    EXPECT_EQ(window.getWidth(), 1920u) << "the desktop's own size";
+    window.setFullscreen(false, 1024, 768); // a new start makes a new window
+    EXPECT_FALSE(listener->fishCues()->shown());
+    listener.reset();
+    listener = makeTankListener(&window, camera, world,
+                                std::make_unique<LentInput>(&keyboard, &mouse), platform, dice);
+    EXPECT_NE(platform.files["settings.cfg"].find("sound = off\ncues = off\nfullscreen = on"),
+              std::string::npos);
+    EXPECT_TRUE(engine.elementVisible("SoundOffPanel"));
+    EXPECT_FALSE(listener->sound().isOn());
+    EXPECT_FALSE(listener->fishCues()->shown());
+    tap({OIS::KC_RMENU, OIS::KC_RETURN});
+    frame(0.01f);
+    EXPECT_FALSE(window.isFullScreen());
+    EXPECT_EQ(window.getHeight(), 768u) << "the window as it was";
+
     tap({OIS::KC_M});
     EXPECT_FALSE(engine.elementVisible("SoundOffPanel"));
     tap({OIS::KC_RETURN});
     eat(28);
     loseToABigFish();
     EXPECT_EQ(platform.sounds, (std::vector<std::string>{kGulp, kBoo}));
+}
+
+TEST_F(ExtrasTest, TheCueUnderEachFishIsTheVerdictOfTheRules)
+{
+    struct Case
+    {
+        int width;
+        bool shark;
+    };
+    // The player is 40 wide.
+    for (const Case c : {Case{28, false}, Case{39, false}, Case{40, false}, Case{41, false},
+                         Case{28, true}, Case{160, true}, Case{200, false}})
+    {
+        SCOPED_TRACE(std::to_string(c.width) + (c.shark ? " shark" : ""));
+        addFish(300, 50, c.width, -1, 0, c.shark); // far away
+        frame(0.01f);
+        const auto cells = listener->fishCues()->cells();
+        ASSERT_EQ(cells.size(), 2u);
+        EXPECT_EQ(cells[0], FishCues::Cell::Marker);
+        // Then it swims into the player, and the rules decide.
+        world.fishes[0].node->setPosition(playerPosition());
+        frame(0.01f);
+        const bool eaten = world.player.alive;
+        EXPECT_EQ(cells[1], eaten ? FishCues::Cell::Eat : FishCues::Cell::Danger);
+        if (!eaten)
+        {
+            EXPECT_TRUE(listener->fishCues()->cells().empty()) << "no cues without the player";
+            tap({OIS::KC_RETURN});
+        }
+    }
 }
 
 TEST_F(ExtrasTest, LosingTheFocusItHadPausesARunningGame)

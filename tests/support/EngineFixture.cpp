@@ -117,6 +117,7 @@ void makeHudOverlays()
     overlays.getByName("HudOverlay")->add2D(marker);
     makeOverlay("ControlsOverlay", {"ControlsKeysTextArea", "ControlsActionsTextArea"});
     makeOverlay("NewBestOverlay", {"NewBestTextArea"});
+    makeOverlay("NewGameOverlay", {"NewGameTextArea"});
 }
 } // namespace
 

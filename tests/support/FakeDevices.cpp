@@ -67,6 +67,12 @@ void FakeJoyStick::stick(int x, int y)
     mState.mAxes[1].abs = y;
 }
 
+void FakeWindow::setFullscreen(bool full, unsigned width, unsigned height)
+{
+    mIsFullScreen = full;
+    resize(width, height);
+}
+
 void FakeWindow::getCustomAttribute(const Ogre::String& name, void* data)
 {
     if (name == "XDISPLAY")
@@ -78,9 +84,9 @@ void FakeWindow::getCustomAttribute(const Ogre::String& name, void* data)
 bool RecordingPlatform::readGameFile(const std::string& name, std::string& text, std::string& error)
 {
     auto found = files.find(name);
-    if (found == files.end())
+    if (found == files.end() || unreadable.count(name) != 0)
     {
-        error = name + " is missing";
+        error = name + (found == files.end() ? " is missing" : " cannot be read");
         return false;
     }
     text = found->second;
@@ -97,5 +103,24 @@ bool RecordingPlatform::writeGameFile(const std::string& name, const std::string
         return false;
     }
     files[name] = text;
+    return true;
+}
+
+bool RecordingPlatform::gameFileExists(const std::string& name)
+{
+    return files.count(name) != 0;
+}
+
+bool RecordingPlatform::renameGameFile(const std::string& from, const std::string& to,
+                                       std::string& error)
+{
+    auto found = files.find(from);
+    if (found == files.end())
+    {
+        error = from + " is missing";
+        return false;
+    }
+    files[to] = found->second;
+    files.erase(from);
     return true;
 }

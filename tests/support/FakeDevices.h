@@ -82,6 +82,7 @@ public:
     void destroy() override {}
     void resize(unsigned width, unsigned height) override;
     void reposition(int, int) override {}
+    void setFullscreen(bool full, unsigned width, unsigned height) override;
     bool isClosed() const override { return closed; }
     void copyContentsToMemory(const Ogre::Box&, const Ogre::PixelBox&, FrameBuffer) override;
     bool requiresTextureFlipping() const override { return false; }
@@ -105,14 +106,25 @@ public:
     bool readGameFile(const std::string& name, std::string& text, std::string& error) override;
     bool writeGameFile(const std::string& name, const std::string& text,
                        std::string& error) override;
+    bool gameFileExists(const std::string& name) override;
+    bool renameGameFile(const std::string& from, const std::string& to,
+                        std::string& error) override;
     WindowFocus focusOf(void*, unsigned long) override { return focus; }
+    bool screenSize(void*, unsigned long, unsigned& width, unsigned& height) override
+    {
+        width = 1920;
+        height = 1080;
+        return true;
+    }
 
     std::vector<int> sleeps;
     std::vector<std::string> sounds;
     std::vector<std::string> errors;
-    // The game's files by name; a name in `unwritable` cannot be written.
+    // The game's files by name; a name in `unwritable` cannot be written, one in
+    // `unreadable` is there but cannot be read.
     std::map<std::string, std::string> files;
     std::set<std::string> unwritable;
+    std::set<std::string> unreadable;
     int writes = 0;
     WindowFocus focus = WindowFocus::Unknown;
 };

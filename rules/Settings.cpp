@@ -1,0 +1,74 @@
+#include "rules/Settings.h"
+
+#include <sstream>
+
+namespace
+{
+std::string trimmed(const std::string& text)
+{
+    const auto first = text.find_first_not_of(" \t\r");
+    if (first == std::string::npos)
+        return "";
+    return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+bool readSwitch(const std::string& value, bool& on)
+{
+    for (const char* yes : {"on", "yes", "true", "1"})
+        if (value == yes)
+        {
+            on = true;
+            return true;
+        }
+    for (const char* no : {"off", "no", "false", "0"})
+        if (value == no)
+        {
+            on = false;
+            return true;
+        }
+    return false;
+}
+
+const char* onOff(bool on)
+{
+    return on ? "on" : "off";
+}
+} // namespace
+
+SettingsRead parseSettings(const std::string& text)
+{
+    SettingsRead read;
+    std::istringstream lines(text);
+    std::string line;
+    for (int number = 1; std::getline(lines, line); ++number)
+    {
+        const std::string content = trimmed(line);
+        if (content.empty() || content[0] == '#')
+            continue;
+        const std::string where = "line " + std::to_string(number) + " \"" + content + "\": ";
+        const auto equals = content.find('=');
+        if (equals == std::string::npos)
+        {
+            read.problems.push_back(where + "not a \"key = value\" line");
+            continue;
+        }
+        const std::string key = trimmed(content.substr(0, equals));
+        const std::string value = trimmed(content.substr(equals + 1));
+        bool* setting = key == "sound"        ? &read.settings.soundOn
+                        : key == "cues"       ? &read.settings.cuesShown
+                        : key == "fullscreen" ? &read.settings.fullScreen
+                                              : nullptr;
+        if (setting == nullptr)
+            read.problems.push_back(where + "no such setting");
+        else if (!readSwitch(value, *setting))
+            read.problems.push_back(where + "the value must be on or off");
+    }
+    return read;
+}
+
+std::string settingsText(const GameSettings& settings)
+{
+    return std::string("# fishtank's settings, kept from one game to the next\n") +
+           "sound = " + onOff(settings.soundOn) + "\n" + "cues = " + onOff(settings.cuesShown) +
+           "\n" + "fullscreen = " + onOff(settings.fullScreen) + "\n";
+}

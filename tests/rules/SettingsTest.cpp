@@ -1,0 +1,36 @@
+#include "rules/Settings.h"
+
+#include <gtest/gtest.h>
+
+TEST(Settings, ReadsEachKnownLineAndNamesEveryLineItCannotUse)
+{
+    struct Case
+    {
+        const char* text;
+        bool soundOn, cuesShown, fullScreen;
+        std::size_t problems;
+    };
+    const Case cases[] = {
+        {"", true, true, false, 0},
+        {"sound = off\ncues=no\n  fullscreen =  yes  \n", false, false, true, 0},
+        {"# kept\n\nsound = 0\r\ncues = true\r\n", false, true, false, 0},
+        {"volume = 11\nsound\nsound = loud\ncues = off\n", true, false, false, 3},
+        {"sound = off\nsound = on\n", true, true, false, 0}, // the last line counts
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.text);
+        const SettingsRead read = parseSettings(c.text);
+        EXPECT_EQ(read.settings.soundOn, c.soundOn);
+        EXPECT_EQ(read.settings.cuesShown, c.cuesShown);
+        EXPECT_EQ(read.settings.fullScreen, c.fullScreen);
+        EXPECT_EQ(read.problems.size(), c.problems);
+    }
+    EXPECT_EQ(parseSettings("volume = 11").problems[0], "line 1 \"volume = 11\": no such setting");
+
+    // What is written reads back as it was.
+    const GameSettings odd{false, true, true};
+    const SettingsRead again = parseSettings(settingsText(odd));
+    EXPECT_TRUE(again.problems.empty());
+    EXPECT_EQ(settingsText(again.settings), settingsText(odd));
+}
