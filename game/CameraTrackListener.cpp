@@ -5,6 +5,7 @@
 #include "game/Spawner.h"
 #include "game/TankScene.h"
 #include "platform/Dice.h"
+#include "platform/Gamepads.h"
 #include "platform/Platform.h"
 #include "platform/XErrors.h"
 #include "rules/Collision.h"
@@ -50,6 +51,12 @@ void CameraTrackListener::start()
     // A lost display ends the process at once: the best score is saved on the way out.
     setLastWordsOnLostDisplay(
         [](void* self) { static_cast<CameraTrackListener*>(self)->keepBestScore(); }, this);
+}
+
+void CameraTrackListener::rumble(float strength, int milliseconds)
+{
+    if (gamepads != nullptr && settings.choices().rumble)
+        gamepads->rumble(strength, milliseconds);
 }
 
 void CameraTrackListener::keepBestScore()
@@ -233,6 +240,7 @@ void CameraTrackListener::eatOrDie()
             others.erase(others.begin() + long(i));
             updateScoreCaption(*player);
             sounds.play(kGulpSound);
+            rumble(kMealRumble, kMealRumbleMilliseconds);
             if (!bestPassed && player->score > best.best())
             {
                 bestPassed = true;
@@ -266,12 +274,13 @@ void CameraTrackListener::loseGame()
     player->node->setPosition(kGoneX, kGoneY, kGoneZ);
     if (!wasAlive)
         return; // lost twice in one frame: it ends once
+    rumble(kGameOverRumble, kGameOverRumbleMilliseconds);
     Ogre::LogManager::getSingleton().logMessage("Game over with a score of " +
                                                 std::to_string(player->score));
     if (best.offer(player->score))
         hud.showNewBest(true);
     hud.showBest(best.best());
-    hud.showNewGameHint(true, joystick != nullptr);
+    hud.showNewGameHint(true, gamepadsConnected > 0);
 }
 
 void CameraTrackListener::swimAndLeave(float dt)

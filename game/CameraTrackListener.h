@@ -70,6 +70,8 @@ private:
     void checkHook();
     void swimAndLeave(float dt);
     void loseGame();
+    // A rumble on the gamepads, unless the player switched it off.
+    void rumble(float strength, int milliseconds);
 
     GameTimers timers;
     Dice& dice;

@@ -27,9 +27,9 @@ const char* const kControlKeys = "Arrow keys, W A S D\n"
                                  "H\n"
                                  "F11, Alt+Return\n"
                                  "F1\n"
-                                 "Gamepad stick or pad\n"
-                                 "Gamepad Start\n"
-                                 "Gamepad first button";
+                                 "Pad: left stick, D-pad\n"
+                                 "Pad: Start; Back\n"
+                                 "Pad: South (A, cross)";
 const char* const kControlActions = "swim; left and right turn the fish\n"
                                     "swim up, swim down\n"
                                     "swim with the mouse\n"
@@ -44,8 +44,8 @@ const char* const kControlActions = "swim; left and right turn the fish\n"
                                     "marks: your fish, + eat, ! danger\n"
                                     "full screen, window\n"
                                     "this list (the game waits)\n"
-                                    "swim\n"
-                                    "pause, go on\n"
+                                    "swim (the stick as far as it leans)\n"
+                                    "pause, go on; this list\n"
                                     "new game after GAME OVER";
 
 void setCaption(const char* name, const std::string& text)

@@ -18,7 +18,7 @@ ExampleFrameListener::ExampleFrameListener(Ogre::RenderWindow* window_, Ogre::Ca
                                            std::unique_ptr<InputSystem> input, Platform& platform_)
     : camera(camera_), window(window_), moveSpeed(input_tuning::kMoveSpeed),
       inputManager(std::move(input)), mouse(inputManager->mouse), keyboard(inputManager->keyboard),
-      joystick(inputManager->joystick), platform(platform_)
+      joystick(inputManager->joystick), gamepads(inputManager->gamepads), platform(platform_)
 {
     // Anything thrown from here on gives the input back as the members go.
     Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
@@ -67,8 +67,8 @@ bool ExampleFrameListener::frameStarted(const Ogre::FrameEvent& evt)
         return false;
     if (!mouse->buffered() && !handleMouse())
         return false;
-    if (joystick != nullptr && !joystick->buffered())
-        handleJoystick();
+    if (gamepads != nullptr)
+        handleGamepads();
     if (polling)
         steerPlayer();
     return true;

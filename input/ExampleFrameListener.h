@@ -16,6 +16,7 @@ class Overlay;
 }
 struct Fish;
 struct Panel;
+class Gamepads;
 class Platform;
 
 // Commands beyond the classic keys, for the game to carry out after the input of a frame.
@@ -56,9 +57,10 @@ public:
 
     // A right-button drag moves the player's fish; always true.
     bool handleMouse();
-    // A gamepad's stick or hat swims like the arrow keys, Start works as P and the first
-    // button asks for a new game.
-    void handleJoystick();
+    // The gamepads: the left stick swims at the speed it leans to, the D-pad like the
+    // arrow keys; Start works as P, Back as F1 and South (A, cross) as Return after game
+    // over. A pad pulled out pauses a running game.
+    void handleGamepads();
     // Applies this frame's movement when the fish then lies strictly inside the tank.
     void steerPlayer();
     // Gives the devices back now (before an error box needs them); repeatable.
@@ -94,6 +96,8 @@ public:
     OIS::Mouse* mouse = nullptr;
     OIS::Keyboard* keyboard = nullptr;
     OIS::JoyStick* joystick = nullptr;
+    Gamepads* gamepads = nullptr;
+    int gamepadsConnected = 0; // as the pads were last read
     // Sleeps for the pause key and plays the game's sounds; outlives the listener.
     Platform& platform;
     // This frame's extra commands: cleared every frame, set by the keys and the gamepad.
@@ -109,7 +113,8 @@ private:
         bool cues = false;
         bool fullScreen = false;
         bool start = false;
-        bool firstButton = false;
+        bool south = false;
+        bool back = false;
     };
 
     bool keyDown(OIS::KeyCode key) const;

@@ -1,5 +1,7 @@
 #include "input/InputSystem.h"
 
+#include "platform/Gamepads.h"
+
 #include <OIS.h>
 #include <OgreRenderWindow.h>
 
@@ -39,6 +41,8 @@ OisInputSystem::OisInputSystem(Ogre::RenderWindow* window)
     {
         joystick = nullptr; // no joystick is the usual case
     }
+    ownGamepads = std::make_unique<Gamepads>("gamecontrollerdb.txt");
+    gamepads = ownGamepads.get();
 }
 
 OisInputSystem::~OisInputSystem()

@@ -9,10 +9,4 @@ constexpr int kPauseSleepMilliseconds = 250; // keeps one press from flipping pa
 constexpr float kToggleDelay = 1.0f;         // seconds after F or T before the next toggle
 constexpr float kScreenshotDelay = 0.5f;     // seconds after SysRq or R
 constexpr unsigned kAnisotropicLevel = 8;
-
-// The gamepad: buttons as the Linux joystick driver numbers a common pad, and how far the
-// stick (-32768..32767) must lean before it counts.
-constexpr int kFirstButton = 0; // A, or cross
-constexpr int kStartButton = 7;
-constexpr int kStickDeadZone = 9830; // 30 % of the way
 } // namespace input_tuning

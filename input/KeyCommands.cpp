@@ -4,8 +4,10 @@
 
 #include "input/InputTuning.h"
 #include "input/OverlaySwitch.h"
+#include "platform/Gamepads.h"
 #include "platform/Platform.h"
 #include "platform/SafeFile.h"
+#include "rules/StickPush.h"
 #include "scene/FishVisuals.h"
 #include "scene/PanelVisuals.h"
 
@@ -223,36 +225,33 @@ bool ExampleFrameListener::handleMouse()
     return true;
 }
 
-void ExampleFrameListener::handleJoystick()
+void ExampleFrameListener::handleGamepads()
 {
-    const OIS::JoyStickState& state = joystick->getJoyStickState();
-    const auto buttonDown = [&state](int index)
-    { return index < int(state.mButtons.size()) && state.mButtons[std::size_t(index)]; };
-    if (pressedNow(buttonDown(input_tuning::kStartButton), held.start))
+    std::vector<std::string> news;
+    const PadInput pad = gamepads->read(news);
+    gamepadsConnected = pad.connected;
+    for (const std::string& line : news)
+        Ogre::LogManager::getSingleton().logMessage(line);
+    // A pad pulled out mid-game leaves nobody at the controls.
+    if (pad.padRemoved && !paused && player->alive)
+        showPause();
+    if (pressedNow(pad.start, held.start))
         togglePause();
-    const bool first = pressedNow(buttonDown(input_tuning::kFirstButton), held.firstButton);
+    const bool south = pressedNow(pad.south, held.south);
+    extras.toggleControls = extras.toggleControls || pressedNow(pad.back, held.back);
     if (paused)
         return;
-    extras.newGame = extras.newGame || first;
+    extras.newGame = extras.newGame || south;
 
-    // The stick past its dead zone, or the hat, swims like the arrow keys.
-    const int x = state.mAxes.size() > 0 ? state.mAxes[0].abs : 0;
-    const int y = state.mAxes.size() > 1 ? state.mAxes[1].abs : 0;
-    const int hat = state.mPOV[0].direction;
-    const int dead = input_tuning::kStickDeadZone;
-    if (x < -dead || (hat & OIS::Pov::West))
+    // The D-pad swims at full speed, the stick at the share it leans to.
+    const StickPush push = stickPush(pad.stickX, pad.stickY);
+    const float x = pad.left ? -1.0f : pad.right ? 1.0f : push.x;
+    const float y = pad.down ? -1.0f : pad.up ? 1.0f : push.y;
+    if (x != 0)
     {
-        translation.x = -moveScale;
-        faceDirection(*player, -1);
+        translation.x = x * moveScale;
+        faceDirection(*player, x < 0 ? -1 : 1);
     }
-    if (x > dead || (hat & OIS::Pov::East))
-    {
-        translation.x = moveScale;
-        faceDirection(*player, 1);
-    }
-    // A stick pushed away from the player reads negative: up.
-    if (y < -dead || (hat & OIS::Pov::North))
-        translation.y = moveScale;
-    if (y > dead || (hat & OIS::Pov::South))
-        translation.y = -moveScale;
+    if (y != 0)
+        translation.y = y * moveScale;
 }

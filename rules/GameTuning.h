@@ -43,6 +43,12 @@ constexpr float kGrowthLimit = 210.0f;
 constexpr float kGrowthFactor = 1.1f;
 constexpr int kPushBackMargin = 5;
 
+// A gamepad's rumble: a short weak pulse on a meal, a stronger one at GAME OVER.
+constexpr float kMealRumble = 0.3f;
+constexpr int kMealRumbleMilliseconds = 120;
+constexpr float kGameOverRumble = 0.9f;
+constexpr int kGameOverRumbleMilliseconds = 450;
+
 // Sounds, named as the game has always named them.
 constexpr const char* kGulpSound = ".\\resources\\gulp.wav";
 constexpr const char* kBooSound = ".\\resources\\boo.wav";

@@ -57,6 +57,7 @@ SettingsRead parseSettings(const std::string& text)
         bool* setting = key == "sound"        ? &read.settings.soundOn
                         : key == "cues"       ? &read.settings.cuesShown
                         : key == "fullscreen" ? &read.settings.fullScreen
+                        : key == "rumble"     ? &read.settings.rumble
                                               : nullptr;
         if (setting == nullptr)
             read.problems.push_back(where + "no such setting");
@@ -70,5 +71,6 @@ std::string settingsText(const GameSettings& settings)
 {
     return std::string("# fishtank's settings, kept from one game to the next\n") +
            "sound = " + onOff(settings.soundOn) + "\n" + "cues = " + onOff(settings.cuesShown) +
-           "\n" + "fullscreen = " + onOff(settings.fullScreen) + "\n";
+           "\n" + "fullscreen = " + onOff(settings.fullScreen) + "\n" +
+           "rumble = " + onOff(settings.rumble) + "\n";
 }

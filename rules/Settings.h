@@ -9,6 +9,7 @@ struct GameSettings
     bool soundOn = true;     // M
     bool cuesShown = true;   // H: the marker over the player's fish and the cues under others
     bool fullScreen = false; // F11 or Alt+Return
+    bool rumble = true;      // a gamepad's rumble on a meal and at GAME OVER
 };
 
 // What a settings file said: the choices it holds (the defaults for the rest), and a line

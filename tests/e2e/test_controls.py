@@ -2,6 +2,7 @@
 import os
 import signal
 import subprocess
+import tempfile
 import time
 import unittest
 
@@ -60,6 +61,27 @@ class Steering(GameTestCase):
         time.sleep(0.2)
         moved = player_centre(game.screenshot())
         self.assertMoved(start, moved, dx=+1)
+        self.assertCleanExit(game.quit(), game)
+
+    def test_a_gamepad_plugged_in_swims_and_pulled_out_pauses(self):
+        # SDL's virtual pad stands in for a real one, driven from a file the game reads.
+        control = os.path.join(tempfile.mkdtemp(prefix="fishtank_pad_"), "pad")
+
+        def pad(line):
+            with open(control + ".new", "w") as out:
+                out.write(line)
+            os.replace(control + ".new", control)
+
+        pad("attached=1")
+        game = self.launch(env={"FISHTANK_VIRTUAL_PAD": control}).start()
+        game.wait_for_log("Gamepad connected: fishtank's virtual pad")
+        before = player_centre(game.screenshot())
+        pad("attached=1 x=1")
+        game.wait_for_picture(lambda shot: (player_centre(shot) or before)[0] > before[0] + 20,
+                              "the fish swimming right")
+        pad("attached=0")
+        game.wait_for_log("Gamepad removed: fishtank's virtual pad")
+        game.wait_for_picture(banner_shown, "the pause banner")
         self.assertCleanExit(game.quit(), game)
 
     def test_the_fish_stops_at_the_wall(self):

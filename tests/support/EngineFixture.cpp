@@ -218,14 +218,15 @@ Fish makeFish(Ogre::SceneManager* scene, Panel* tank, float x, float y, int widt
     return fish;
 }
 
-PlayableTank::PlayableTank(Dice* otherDice, bool withJoystick)
+PlayableTank::PlayableTank(Dice* otherDice, bool withJoystick, Gamepads* gamepads)
 {
     camera = createPlayerCamera(engine.scene);
     buildTank(engine.scene, camera, world);
-    listener = makeTankListener(&window, camera, world,
-                                std::make_unique<LentInput>(&keyboard, &mouse, &inputReleased,
-                                                            withJoystick ? &joystick : nullptr),
-                                platform, otherDice ? *otherDice : dice);
+    listener =
+        makeTankListener(&window, camera, world,
+                         std::make_unique<LentInput>(&keyboard, &mouse, &inputReleased,
+                                                     withJoystick ? &joystick : nullptr, gamepads),
+                         platform, otherDice ? *otherDice : dice);
 }
 
 PlayableTank::~PlayableTank()

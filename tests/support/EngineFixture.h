@@ -81,7 +81,8 @@ Fish makeFish(Ogre::SceneManager* scene, Panel* tank, float x, float y, int widt
 class PlayableTank
 {
 public:
-    explicit PlayableTank(Dice* otherDice = nullptr, bool withJoystick = false);
+    explicit PlayableTank(Dice* otherDice = nullptr, bool withJoystick = false,
+                          Gamepads* gamepads = nullptr);
     ~PlayableTank();
 
     // Runs one frame of the given length; returns what the listener returned.

@@ -40,12 +40,13 @@ void FakeWindow::copyContentsToMemory(const Ogre::Box&, const Ogre::PixelBox&, F
 }
 
 LentInput::LentInput(OIS::Keyboard* keyboard_, OIS::Mouse* mouse_, bool* released_,
-                     OIS::JoyStick* joystick_)
+                     OIS::JoyStick* joystick_, Gamepads* gamepads_)
     : released(released_)
 {
     keyboard = keyboard_;
     mouse = mouse_;
     joystick = joystick_;
+    gamepads = gamepads_;
 }
 
 LentInput::~LentInput()
@@ -54,18 +55,7 @@ LentInput::~LentInput()
         *released = true;
 }
 
-FakeJoyStick::FakeJoyStick() : OIS::JoyStick("fake", false, 0, nullptr)
-{
-    mState.mAxes.resize(2);
-    mState.mButtons.resize(10, false);
-    mPOVs = 1;
-}
-
-void FakeJoyStick::stick(int x, int y)
-{
-    mState.mAxes[0].abs = x;
-    mState.mAxes[1].abs = y;
-}
+FakeJoyStick::FakeJoyStick() : OIS::JoyStick("fake", false, 0, nullptr) {}
 
 void FakeWindow::setFullscreen(bool full, unsigned width, unsigned height)
 {

@@ -37,7 +37,7 @@ private:
     std::string name = "key";
 };
 
-// A joystick whose stick, hat and buttons the test sets.
+// A joystick that counts how often it is captured; the game steers by pad through SDL.
 class FakeJoyStick : public OIS::JoyStick
 {
 public:
@@ -46,10 +46,6 @@ public:
     void capture() override { ++captures; }
     OIS::Interface* queryInterface(OIS::Interface::IType) override { return nullptr; }
     void _initialize() override {}
-
-    void stick(int x, int y);
-    void hat(int direction) { mState.mPOV[0].direction = direction; }
-    void button(int index, bool down) { mState.mButtons[std::size_t(index)] = down; }
 
     int captures = 0;
 };
@@ -135,7 +131,7 @@ class LentInput : public InputSystem
 {
 public:
     LentInput(OIS::Keyboard* keyboard_, OIS::Mouse* mouse_, bool* released_ = nullptr,
-              OIS::JoyStick* joystick_ = nullptr);
+              OIS::JoyStick* joystick_ = nullptr, Gamepads* gamepads_ = nullptr);
     ~LentInput() override;
 
 private:

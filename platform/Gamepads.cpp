@@ -1,0 +1,254 @@
+#include "platform/Gamepads.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+namespace
+{
+float axis(SDL_GameController* pad, SDL_GameControllerAxis which)
+{
+    return float(SDL_GameControllerGetAxis(pad, which)) / 32767.0f;
+}
+
+bool button(SDL_GameController* pad, SDL_GameControllerButton which)
+{
+    return SDL_GameControllerGetButton(pad, which) != 0;
+}
+
+Sint16 axisValue(float value)
+{
+    return Sint16(std::clamp(value, -1.0f, 1.0f) * 32767.0f);
+}
+
+// One line of "key=value" words; whether the pad is attached, and what it holds.
+bool parseVirtualPad(const std::string& text, PadInput& held)
+{
+    std::istringstream words(text);
+    std::string word;
+    bool attached = false;
+    while (words >> word)
+    {
+        const auto equals = word.find('=');
+        if (equals == std::string::npos)
+            continue;
+        const std::string key = word.substr(0, equals);
+        const float value = std::strtof(word.c_str() + equals + 1, nullptr);
+        const bool on = value != 0;
+        if (key == "attached")
+            attached = on;
+        else if (key == "x")
+            held.stickX = value;
+        else if (key == "y")
+            held.stickY = value;
+        else if (key == "south")
+            held.south = on;
+        else if (key == "start")
+            held.start = on;
+        else if (key == "back")
+            held.back = on;
+        else if (key == "up")
+            held.up = on;
+        else if (key == "down")
+            held.down = on;
+        else if (key == "left")
+            held.left = on;
+        else if (key == "right")
+            held.right = on;
+    }
+    return attached;
+}
+} // namespace
+
+std::string padDescription(SDL_GameController* pad)
+{
+    char guid[64] = {};
+    SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(SDL_GameControllerGetJoystick(pad)), guid,
+                              sizeof guid);
+    const char* name = SDL_GameControllerName(pad);
+    return std::string(name ? name : "a pad with no name") + " (GUID " + guid + ")";
+}
+
+VirtualPad::VirtualPad()
+{
+    SDL_VirtualJoystickDesc description;
+    SDL_zero(description);
+    description.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    description.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    description.naxes = SDL_CONTROLLER_AXIS_MAX;
+    description.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    description.name = "fishtank's virtual pad";
+    const int index = SDL_JoystickAttachVirtualEx(&description);
+    if (index < 0)
+        return;
+    id = SDL_JoystickGetDeviceInstanceID(index);
+    joystick = SDL_JoystickOpen(index);
+}
+
+VirtualPad::~VirtualPad()
+{
+    if (joystick != nullptr)
+        SDL_JoystickClose(joystick);
+    for (int index = 0; index < SDL_NumJoysticks(); ++index)
+        if (SDL_JoystickGetDeviceInstanceID(index) == id)
+            SDL_JoystickDetachVirtual(index);
+}
+
+void VirtualPad::hold(const PadInput& input)
+{
+    if (joystick == nullptr)
+        return;
+    SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTX, axisValue(input.stickX));
+    // A pad's y axis grows downwards.
+    SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTY, axisValue(-input.stickY));
+    const std::pair<SDL_GameControllerButton, bool> buttons[] = {
+        {SDL_CONTROLLER_BUTTON_A, input.south},
+        {SDL_CONTROLLER_BUTTON_START, input.start},
+        {SDL_CONTROLLER_BUTTON_BACK, input.back},
+        {SDL_CONTROLLER_BUTTON_DPAD_UP, input.up},
+        {SDL_CONTROLLER_BUTTON_DPAD_DOWN, input.down},
+        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, input.left},
+        {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, input.right}};
+    for (const auto& [which, down] : buttons)
+        SDL_JoystickSetVirtualButton(joystick, which, down ? 1 : 0);
+}
+
+Gamepads::Gamepads(const std::string& mappingsFile)
+{
+    // The game has no SDL window: pads are read whichever window has the focus, as the
+    // keyboard is read only while the game's own window has it.
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    if (SDL_InitSubSystem(SDL_INIT_GAMECONTROLLER) != 0)
+    {
+        pending.push_back(std::string("Gamepads cannot be read: ") + SDL_GetError());
+        return;
+    }
+    working = true;
+    std::ifstream mappings(mappingsFile);
+    std::string line;
+    for (int number = 1; std::getline(mappings, line); ++number)
+    {
+        if (line.empty() || line[0] == '#')
+            continue;
+        if (SDL_GameControllerAddMapping(line.c_str()) < 0)
+            pending.push_back(mappingsFile + ", line " + std::to_string(number) +
+                              " skipped: " + SDL_GetError());
+    }
+    if (const char* file = std::getenv("FISHTANK_VIRTUAL_PAD"))
+        virtualPadFile = file;
+}
+
+Gamepads::~Gamepads()
+{
+    virtualPad.reset();
+    for (const auto& [id, pad] : pads)
+        SDL_GameControllerClose(pad);
+    if (working)
+        SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
+}
+
+void Gamepads::driveVirtualPad()
+{
+    std::ifstream file(virtualPadFile);
+    std::string text;
+    std::getline(file, text);
+    PadInput held;
+    const bool attached = parseVirtualPad(text, held);
+    if (attached && !virtualPad)
+        virtualPad = std::make_unique<VirtualPad>();
+    else if (!attached)
+        virtualPad.reset();
+    if (virtualPad)
+        virtualPad->hold(held);
+}
+
+void Gamepads::add(int deviceIndex, std::vector<std::string>& news)
+{
+    if (!SDL_IsGameController(deviceIndex))
+    {
+        char guid[64] = {};
+        SDL_JoystickGetGUIDString(SDL_JoystickGetDeviceGUID(deviceIndex), guid, sizeof guid);
+        const char* name = SDL_JoystickNameForIndex(deviceIndex);
+        news.push_back(std::string("A joystick SDL does not know as a gamepad: ") +
+                       (name ? name : "no name") + " (GUID " + guid +
+                       "); a mapping line for it in gamecontrollerdb.txt makes it one");
+        return;
+    }
+    SDL_GameController* pad = SDL_GameControllerOpen(deviceIndex);
+    if (pad == nullptr)
+        return;
+    const SDL_JoystickID id = SDL_JoystickInstanceID(SDL_GameControllerGetJoystick(pad));
+    if (pads.count(id) != 0)
+    {
+        SDL_GameControllerClose(pad); // opened twice: SDL counts references
+        return;
+    }
+    pads[id] = pad;
+    news.push_back("Gamepad connected: " + padDescription(pad));
+}
+
+void Gamepads::remove(SDL_JoystickID id, std::vector<std::string>& news)
+{
+    const auto found = pads.find(id);
+    if (found == pads.end())
+        return;
+    news.push_back("Gamepad removed: " + padDescription(found->second));
+    SDL_GameControllerClose(found->second);
+    pads.erase(found);
+}
+
+PadInput Gamepads::read(std::vector<std::string>& news)
+{
+    news.insert(news.end(), pending.begin(), pending.end());
+    pending.clear();
+    PadInput input;
+    if (!working)
+        return input;
+    if (!virtualPadFile.empty())
+        driveVirtualPad();
+    SDL_GameControllerUpdate();
+    SDL_PumpEvents();
+    SDL_Event event;
+    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_JOYDEVICEADDED,
+                          SDL_CONTROLLERDEVICEREMAPPED) > 0)
+    {
+        if (event.type == SDL_JOYDEVICEADDED)
+            add(event.jdevice.which, news);
+        else if (event.type == SDL_CONTROLLERDEVICEREMOVED)
+        {
+            input.padRemoved = input.padRemoved || pads.count(event.cdevice.which) != 0;
+            remove(event.cdevice.which, news);
+        }
+    }
+    for (const auto& [id, pad] : pads)
+    {
+        // The pad pushed furthest on each axis steers.
+        const float x = axis(pad, SDL_CONTROLLER_AXIS_LEFTX);
+        const float y = -axis(pad, SDL_CONTROLLER_AXIS_LEFTY);
+        if (std::hypot(x, y) > std::hypot(input.stickX, input.stickY))
+        {
+            input.stickX = x;
+            input.stickY = y;
+        }
+        input.up = input.up || button(pad, SDL_CONTROLLER_BUTTON_DPAD_UP);
+        input.down = input.down || button(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+        input.left = input.left || button(pad, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
+        input.right = input.right || button(pad, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
+        input.south = input.south || button(pad, SDL_CONTROLLER_BUTTON_A);
+        input.start = input.start || button(pad, SDL_CONTROLLER_BUTTON_START);
+        input.back = input.back || button(pad, SDL_CONTROLLER_BUTTON_BACK);
+    }
+    input.connected = int(pads.size());
+    return input;
+}
+
+void Gamepads::rumble(float strength, int milliseconds)
+{
+    const Uint16 power = Uint16(std::clamp(strength, 0.0f, 1.0f) * 65535.0f);
+    for (const auto& [id, pad] : pads)
+        SDL_GameControllerRumble(pad, power, power, Uint32(milliseconds));
+}
