@@ -85,6 +85,10 @@ bool ExampleApplication::setUp()
         if (!reason.empty())
             OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND, reason, "ExampleApplication::setUp");
     }
+    // The engine's log goes to Ogre.log only: standard output and standard error are the
+    // game's own.
+    logs = std::make_unique<Ogre::LogManager>();
+    logs->createLog(resourcePath + "Ogre.log", true, false, false);
     root = std::make_unique<Ogre::Root>(resourcePath + "plugins.cfg", resourcePath + "ogre.cfg",
                                         resourcePath + "Ogre.log");
     // Overlay scripts are only understood once the overlay system exists.

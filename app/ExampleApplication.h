@@ -51,6 +51,8 @@ public:
     virtual void keepProgress() {}
 
 protected:
+    // Made before the root and gone after it, which logs to the end.
+    std::unique_ptr<Ogre::LogManager> logs;
     std::unique_ptr<Ogre::Root> root;
     Ogre::Camera* camera = nullptr;
     Ogre::SceneManager* sceneManager = nullptr;

@@ -28,8 +28,13 @@ CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Came
       sounds(platform_), best(platform_), settings(platform_), startingScoreLine(scoreLine())
 {
     // Opening the sound device mid-game would stall the frame of the first meal.
-    platform.preloadSound(kGulpSound);
-    platform.preloadSound(kBooSound);
+    for (const char* sound : {kGulpSound, kBooSound})
+    {
+        const std::string silent = platform.preloadSound(sound);
+        if (!silent.empty())
+            Ogre::LogManager::getSingleton().logMessage("Silence for " + std::string(sound) + ": " +
+                                                        silent);
+    }
     hud.showBest(best.best());
 }
 

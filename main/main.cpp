@@ -4,9 +4,11 @@
 #include "game/CameraTrackApplication.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/Dice.h"
+#include "platform/QuitSignals.h"
 
 int main()
 {
+    ignoreBrokenPipes();
     DesktopPlatform platform;
     SystemDice dice;
     CameraTrackApplication app(platform, dice);

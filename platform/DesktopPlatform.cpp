@@ -20,9 +20,9 @@ void DesktopPlatform::playSound(const std::string& path)
     sounds.play(soundPathOnDisk(path));
 }
 
-void DesktopPlatform::preloadSound(const std::string& path)
+std::string DesktopPlatform::preloadSound(const std::string& path)
 {
-    sounds.preload(soundPathOnDisk(path));
+    return sounds.preload(soundPathOnDisk(path));
 }
 
 void DesktopPlatform::showError(const std::string& caption, const std::string& text)

@@ -10,7 +10,7 @@ class DesktopPlatform : public Platform
 public:
     void sleepMilliseconds(int milliseconds) override;
     void playSound(const std::string& path) override;
-    void preloadSound(const std::string& path) override;
+    std::string preloadSound(const std::string& path) override;
     void showError(const std::string& caption, const std::string& text) override;
     bool readGameFile(const std::string& name, std::string& text, std::string& error) override;
     bool writeGameFile(const std::string& name, const std::string& text,

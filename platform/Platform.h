@@ -25,8 +25,10 @@ public:
     // a sound still playing is cut off. A missing file or audio device means silence.
     virtual void playSound(const std::string& path) = 0;
 
-    // Gets a sound ready before play begins, so its first start costs no frame time.
-    virtual void preloadSound(const std::string& /*path*/) {}
+    // Gets a sound ready before play begins, so its first start costs no frame time; says
+    // why it will stay silent (a missing, damaged or huge file, no audio device), or
+    // nothing when it is ready.
+    virtual std::string preloadSound(const std::string& /*path*/) { return ""; }
 
     // Shows the text in a modal box with one button and waits until it is dismissed.
     virtual void showError(const std::string& caption, const std::string& text) = 0;

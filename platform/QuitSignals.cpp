@@ -40,3 +40,8 @@ void ignoreFileSizeSignal()
 {
     std::signal(SIGXFSZ, SIG_IGN);
 }
+
+void ignoreBrokenPipes()
+{
+    std::signal(SIGPIPE, SIG_IGN);
+}

@@ -15,3 +15,7 @@ int quitSignal();
 // A file that grows past the process's size limit is then a write error the game reports,
 // not a signal that kills it mid-game.
 void ignoreFileSizeSignal();
+
+// A write to a pipe nobody reads any more (the game's output piped into a program that has
+// ended) fails as a write instead of ending the game.
+void ignoreBrokenPipes();

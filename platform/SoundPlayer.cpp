@@ -4,6 +4,8 @@
 
 #include <SDL.h>
 
+#include <filesystem>
+
 namespace
 {
 constexpr int kSampleRate = 22050;
@@ -43,13 +45,27 @@ const std::vector<Uint8>& SoundPlayer::samplesOf(const std::string& file)
 
     std::vector<Uint8>& samples = clips[file];
     // A pipe or a folder in the sound's place would make the reader wait or fail oddly.
-    if (!unreadableFileReason(file, false).empty())
+    const std::string unreadable = unreadableFileReason(file, false);
+    if (!unreadable.empty())
+    {
+        whySilent[file] = unreadable;
         return samples;
+    }
+    // A short sound effect is a few kilobytes: a huge file would cost memory and start-up.
+    std::error_code error;
+    if (std::filesystem::file_size(file, error) > kLargestSound && !error)
+    {
+        whySilent[file] = file + " is larger than 16 MB, too large for a sound effect";
+        return samples;
+    }
     SDL_AudioSpec fileFormat{};
     Uint8* buffer = nullptr;
     Uint32 length = 0;
     if (SDL_LoadWAV(file.c_str(), &fileFormat, &buffer, &length) == nullptr)
-        return samples; // not there or not a WAV: this sound stays silent
+    {
+        whySilent[file] = file + " cannot be read as a WAV sound: " + SDL_GetError();
+        return samples;
+    }
 
     SDL_AudioCVT cvt;
     if (SDL_BuildAudioCVT(&cvt, fileFormat.format, fileFormat.channels, fileFormat.freq,
@@ -69,10 +85,13 @@ const std::vector<Uint8>& SoundPlayer::samplesOf(const std::string& file)
     return samples;
 }
 
-void SoundPlayer::preload(const std::string& file)
+std::string SoundPlayer::preload(const std::string& file)
 {
-    if (openDevice())
-        samplesOf(file);
+    if (!openDevice())
+        return "no audio device: the game is silent";
+    samplesOf(file);
+    const auto reason = whySilent.find(file);
+    return reason == whySilent.end() ? "" : reason->second;
 }
 
 void SoundPlayer::play(const std::string& file)

@@ -2,6 +2,7 @@
 
 #include <SDL_audio.h>
 
+#include <cstdint>
 #include <map>
 #include <string>
 #include <vector>
@@ -20,8 +21,9 @@ public:
     // Starts the file, cutting off whatever is still playing. Never throws.
     void play(const std::string& file);
 
-    // Opens the audio device and reads the file now instead of at its first play.
-    void preload(const std::string& file);
+    // Opens the audio device and reads the file now instead of at its first play; says why
+    // the sound will stay silent, or nothing when it is ready.
+    std::string preload(const std::string& file);
 
     // True once an audio device is open.
     bool hasDevice() const { return device != 0; }
@@ -34,4 +36,6 @@ private:
     SDL_AudioDeviceID device = 0;
     SDL_AudioSpec deviceSpec{};
     std::map<std::string, std::vector<Uint8>> clips;
+    std::map<std::string, std::string> whySilent;
+    static constexpr std::uintmax_t kLargestSound = 16u * 1024u * 1024u;
 };
