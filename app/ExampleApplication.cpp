@@ -9,6 +9,7 @@
 #include "platform/DrawingChoices.h"
 #include "platform/FileCheck.h"
 #include "platform/QuitSignals.h"
+#include "platform/WindowIdentity.h"
 #include "platform/XErrors.h"
 
 #include <Bites/OgreBitesConfigDialog.h>
@@ -23,6 +24,9 @@
 namespace
 {
 constexpr const char* kWindowTitle = "OGRE Render Window";
+// What the desktop knows the window by (the desktop entry's StartupWMClass), and its icon.
+constexpr const char* kWindowClass = "fishtank";
+constexpr const char* kWindowIcon = "WindowIcon.png";
 constexpr const char* kSceneManagerName = "ExampleSMInstance";
 constexpr const char* kCameraName = "PlayerCam";
 const Ogre::Vector3 kCameraOffset(0, 0, 500);
@@ -136,7 +140,32 @@ bool ExampleApplication::openRenderWindow()
     }
     // Resize and close reach the listeners only for windows the message pump knows.
     OgreBites::WindowEventUtilities::_addRenderWindow(window);
+    describeWindow();
     return true;
+}
+
+void ExampleApplication::describeWindow()
+{
+    void* display = nullptr;
+    unsigned long id = 0;
+    window->getCustomAttribute("XDISPLAY", &display);
+    window->getCustomAttribute("WINDOW", &id);
+    std::vector<unsigned long> pixels;
+    Ogre::Image icon;
+    try
+    {
+        icon.load(kWindowIcon, Ogre::RGN_DEFAULT);
+        for (Ogre::uint32 y = 0; y < icon.getHeight(); ++y)
+            for (Ogre::uint32 x = 0; x < icon.getWidth(); ++x)
+                pixels.push_back(icon.getColourAt(x, y, 0).getAsARGB());
+    }
+    catch (const Ogre::Exception& error)
+    {
+        Ogre::LogManager::getSingleton().logMessage(std::string("The window has no icon: ") +
+                                                    error.what());
+        pixels.clear();
+    }
+    describeWindowToDesktop(display, id, kWindowClass, icon.getWidth(), icon.getHeight(), pixels);
 }
 
 void ExampleApplication::logDrawingChoice(const std::string& line)

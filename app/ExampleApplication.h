@@ -62,6 +62,8 @@ protected:
     Platform& platform;
 
 private:
+    // Tells the desktop the window's class, process and icon.
+    void describeWindow();
     // Notes in the log what the game chose for the driver, and why.
     void logDrawingChoice(const std::string& line);
 

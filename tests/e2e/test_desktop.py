@@ -178,6 +178,13 @@ class SharedDesktop(GameTestCase):
         self.display.hold("Right", seconds=0.5)
         after = game.screenshot().centroid(0, 0, 1024, 768, ORANGE)
         self.assertGreater(after[0] - before[0], 20)
+        # Task bars and Alt+Tab can tell the window is the game's, with its icon.
+        props = self.display.run("xprop", "-id", game.window, "WM_CLASS", "_NET_WM_PID",
+                                 "_NET_WM_ICON", "WM_NAME").stdout
+        self.assertIn('WM_CLASS(STRING) = "fishtank", "fishtank"', props)
+        self.assertIn("_NET_WM_PID(CARDINAL) = %d" % game.process.pid, props)
+        self.assertIn("Icon (64 x 64)", props)
+        self.assertIn('WM_NAME(STRING) = "OGRE Render Window"', props)
         self.assertCleanExit(game.quit(), game)
 
     def test_a_resized_window_keeps_the_pictures_proportions(self):
