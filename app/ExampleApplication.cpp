@@ -8,6 +8,7 @@
 #include "platform/DesktopCheck.h"
 #include "platform/DrawingChoices.h"
 #include "platform/FileCheck.h"
+#include "platform/FolderLock.h"
 #include "platform/QuitSignals.h"
 #include "platform/WindowIdentity.h"
 #include "platform/XErrors.h"
@@ -89,10 +90,19 @@ bool ExampleApplication::setUp()
         if (!reason.empty())
             OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND, reason, "ExampleApplication::setUp");
     }
+    // A second game here would write over this one's log, settings and best score.
+    folderLock = std::make_unique<FolderLock>(resourcePath + "fishtank.lock");
+    if (!folderLock->held())
+        OGRE_EXCEPT(Ogre::Exception::ERR_DUPLICATE_ITEM,
+                    "Another fishtank game is running in this folder; only one game at a time "
+                    "can keep its files here",
+                    "ExampleApplication::setUp");
     // The engine's log goes to Ogre.log only: standard output and standard error are the
     // game's own.
     logs = std::make_unique<Ogre::LogManager>();
     logs->createLog(resourcePath + "Ogre.log", true, false, false);
+    if (!folderLock->unlockedReason().empty())
+        logs->logMessage("Played without a lock on the folder: " + folderLock->unlockedReason());
     root = std::make_unique<Ogre::Root>(resourcePath + "plugins.cfg", resourcePath + "ogre.cfg",
                                         resourcePath + "Ogre.log");
     // Overlay scripts are only understood once the overlay system exists.

@@ -10,6 +10,7 @@ namespace Ogre
 class OverlaySystem;
 }
 class ExampleFrameListener;
+class FolderLock;
 class Platform;
 class RenderLoopListener;
 
@@ -51,6 +52,8 @@ public:
     virtual void keepProgress() {}
 
 protected:
+    // Held from the start of setUp until the game is gone.
+    std::unique_ptr<FolderLock> folderLock;
     // Made before the root and gone after it, which logs to the end.
     std::unique_ptr<Ogre::LogManager> logs;
     std::unique_ptr<Ogre::Root> root;

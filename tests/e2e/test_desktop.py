@@ -4,12 +4,13 @@ are never lost or half-written, a keyboard and pointer it never takes away, a pi
 keeps its proportions, and status 0 however it ends."""
 import os
 import re
+import signal
 import time
 import unittest
 
 from harness import (ACCEPT_BUTTON, DIALOG_TITLE, ERROR_CAPTION, FIRST_FRAME_LINE, NOBODY,
-                     ORANGE, START_TIMEOUT, WINDOW_TITLE, X_HELPER, Display, Game, GameTestCase,
-                     open_to_nobody, start_window_manager, world_to_pixel)
+                     ORANGE, RUN_DIR, START_TIMEOUT, WINDOW_TITLE, X_HELPER, Display, Game,
+                     GameTestCase, open_to_nobody, start_window_manager, world_to_pixel)
 
 def saved_setting(name, value):
     """Prepares the game's folder with one line of ogre.cfg changed."""
@@ -186,6 +187,19 @@ class SharedDesktop(GameTestCase):
         self.assertIn("Icon (64 x 64)", props)
         self.assertIn('WM_NAME(STRING) = "OGRE Render Window"', props)
         self.assertCleanExit(game.quit(), game)
+
+    def test_one_game_at_a_time_in_a_folder_and_a_killed_one_stops_nothing(self):
+        first = self.launch().start()
+        in_folder = ["bash", "-c", 'cd "$0" && exec "$1"', first.folder,
+                     os.path.join(RUN_DIR, "fishtank")]
+        second = self.launch(command=in_folder, folder=first.folder)
+        self.assertErrorBox(second, "Another fishtank game is running in this folder")
+        self.assertIsNone(first.process.poll())
+        self.assertEqual(first.log().count("*** THE LOGGING IS WORKING ***"), 1)
+        first.signal(signal.SIGKILL)
+        first.process.wait()
+        third = self.launch(command=in_folder, folder=first.folder).start()
+        self.assertCleanExit(third.quit(), third)
 
     def test_a_resized_window_keeps_the_pictures_proportions(self):
         game = self.launch().start()
