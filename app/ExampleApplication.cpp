@@ -128,6 +128,7 @@ bool ExampleApplication::openRenderWindow()
     restoreRenderSettings(*root, settingsFile);
     if (!OgreBites::getNativeConfigDialog()->display())
         return false;
+    keepColoursTrue(*root->getRenderSystem(), settingsFile);
     saveRenderSettings(*root, settingsFile);
     // A window without a depth buffer is taken only where it keeps the player's smoothing.
     askForSamples(chosenSamples(*root->getRenderSystem()));

@@ -14,6 +14,7 @@ namespace
 constexpr const char* kFixedPipeline = "Fixed Pipeline Enabled";
 constexpr const char* kVideoMode = "Video Mode";
 constexpr const char* kFullScreen = "Full Screen";
+constexpr const char* kGammaConversion = "sRGB Gamma Conversion";
 // The game's own window size, used whenever the saved one cannot be.
 constexpr const char* kGameWindowSize = "1024 x 768";
 
@@ -139,6 +140,19 @@ void restoreRenderSettings(Ogre::Root& root, const std::string& settingsFile)
         root.setRenderSystem(first);
     if (root.getRenderSystem() == first)
         repairSettings(*first, defaults, settingsFile);
+    keepColoursTrue(*root.getRenderSystem(), settingsFile);
+}
+
+void keepColoursTrue(Ogre::RenderSystem& renderer, const std::string& settingsFile)
+{
+    const Ogre::ConfigOptionMap& options = renderer.getConfigOptions();
+    const auto gamma = options.find(kGammaConversion);
+    if (gamma == options.end() || gamma->second.currentValue != "Yes")
+        return;
+    logWarning(settingsFile + ": '" + kGammaConversion +
+               "=Yes' does not work here (the game's pictures are not kept as sRGB, so every "
+               "colour would be washed out); using 'No' instead");
+    renderer.setConfigOption(kGammaConversion, "No");
 }
 
 void saveRenderSettings(Ogre::Root& root, const std::string& settingsFile)

@@ -11,6 +11,10 @@
 // saved, the one render system there is comes preselected.
 void restoreRenderSettings(Ogre::Root& root, const std::string& settingsFile);
 
+// sRGB gamma conversion, saved or chosen in the dialog, is switched off and logged: the
+// game's pictures are not stored as sRGB, so every colour would come out washed out.
+void keepColoursTrue(Ogre::RenderSystem& renderer, const std::string& settingsFile);
+
 // Saves the chosen settings; a file that cannot be written is logged, and the game plays
 // with the settings all the same.
 void saveRenderSettings(Ogre::Root& root, const std::string& settingsFile);

@@ -87,10 +87,21 @@ class SavedSettings(GameTestCase):
                 with open(game.path("ogre.cfg")) as saved:
                     self.assertRegex(saved.read(), r"Video Mode=1024 x +768")
 
-    def test_the_fixed_pipeline_cannot_be_switched_off(self):
-        game = self.launch(prepare=saved_setting("Fixed Pipeline Enabled", "No")).start()
-        self.assertIn("'Fixed Pipeline Enabled=No' does not work here", game.log())
-        self.assertCleanExit(game.quit(), game)
+    def test_the_fixed_pipeline_and_srgb_cannot_spoil_the_picture(self):
+        water = None
+        for name, value in (("", ""), ("Fixed Pipeline Enabled", "No"),
+                            ("sRGB Gamma Conversion", "Yes")):
+            with self.subTest(name=name):
+                game = self.launch(prepare=saved_setting(name, value) if name else None).start()
+                shot = game.screenshot()
+                self.assertCleanExit(game.quit(), game)
+                if not name:
+                    water = shot.mean_colour(560, 420, 300, 200)
+                    continue
+                self.assertIn("'%s=%s' does not work here" % (name, value), game.log())
+                # The same water as with the settings as shipped.
+                for channel, shipped in zip(shot.mean_colour(560, 420, 300, 200), water):
+                    self.assertLess(abs(channel - shipped), 3)
 
     def test_settings_that_cannot_be_saved_do_not_stop_the_game(self):
         def read_only_settings(folder):
