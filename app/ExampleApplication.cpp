@@ -137,7 +137,22 @@ bool ExampleApplication::openRenderWindow()
     if (!shortfall.empty())
         OGRE_EXCEPT(Ogre::Exception::ERR_INVALID_STATE, shortfall,
                     "ExampleApplication::openRenderWindow");
-    window = root->initialise(true, kWindowTitle);
+    const std::string noOpenGL = "This display offers no OpenGL, which fishtank needs to draw "
+                                 "the tank (on a remote or virtual display, start it on the "
+                                 "machine's own screen, or install the graphics driver)";
+    if (!displayOffersOpenGL())
+        OGRE_EXCEPT(Ogre::Exception::ERR_RENDERINGAPI_ERROR, noOpenGL + ": its X server has no GLX",
+                    "ExampleApplication::openRenderWindow");
+    try
+    {
+        window = root->initialise(true, kWindowTitle);
+    }
+    catch (const Ogre::RenderingAPIException& error)
+    {
+        OGRE_EXCEPT(Ogre::Exception::ERR_RENDERINGAPI_ERROR,
+                    noOpenGL + ". What the engine said: " + error.getFullDescription(),
+                    "ExampleApplication::openRenderWindow");
+    }
     // An X error here means the window could not be made as the settings ask.
     void* display = nullptr;
     window->getCustomAttribute("XDISPLAY", &display);

@@ -1,5 +1,6 @@
 #include "platform/DesktopCheck.h"
 
+#include <GL/glx.h>
 #include <X11/Xlib.h>
 
 bool desktopDisplayAvailable()
@@ -9,6 +10,17 @@ bool desktopDisplayAvailable()
         return false;
     XCloseDisplay(display);
     return true;
+}
+
+bool displayOffersOpenGL()
+{
+    Display* display = XOpenDisplay(nullptr);
+    if (display == nullptr)
+        return false;
+    int errorBase = 0, eventBase = 0;
+    const bool glx = glXQueryExtension(display, &errorBase, &eventBase);
+    XCloseDisplay(display);
+    return glx;
 }
 
 bool xScreenSize(void* display, unsigned long window, unsigned& width, unsigned& height)

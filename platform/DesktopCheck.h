@@ -4,6 +4,9 @@
 // while the engine is still starting, before any error could be shown properly.
 bool desktopDisplayAvailable();
 
+// True when the X display has GLX, OpenGL's way onto it: without it no window can draw.
+bool displayOffersOpenGL();
+
 // The size in pixels of the screen the window is on, for full screen at the desktop's own
 // size; false when the display (an Xlib Display*) cannot say.
 bool xScreenSize(void* display, unsigned long window, unsigned& width, unsigned& height);

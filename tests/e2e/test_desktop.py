@@ -250,6 +250,18 @@ class WaysOut(GameTestCase):
         finally:
             display.close()
 
+    def test_a_display_without_opengl_is_named_in_plain_words(self):
+        display = Display("-extension", "GLX")
+        try:
+            game = Game(display)
+            self.addCleanup(game.cleanup)
+            game.press_dialog_button(ACCEPT_BUTTON)
+            display.dismiss_error_box(display.wait_for_window(ERROR_CAPTION, process=game.process))
+            self.assertCleanExit(game.wait(), game)
+            self.assertIn("This display offers no OpenGL", game.error_output())
+        finally:
+            display.close()
+
     def test_a_tight_memory_limit_ends_in_the_box_or_plays_never_aborts(self):
         for kib in (200000, 300000, 600000):
             with self.subTest(memory_limit_kib=kib):
