@@ -75,9 +75,13 @@ void loadGamePictures()
             picture.load(name, group);
             texture->loadImage(withMipmaps(picture));
         }
-        catch (const Ogre::Exception&)
+        catch (const Ogre::Exception& error)
         {
-            // Left to the engine, which reports it when the picture is first drawn.
+            // The engine would draw its warning pattern in its place and play on.
+            OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND,
+                        "The game's picture " + name + " cannot be used: " +
+                            error.getDescription(),
+                        "loadGamePictures");
         }
     }
 }

@@ -9,6 +9,6 @@ Ogre::Image withMipmaps(const Ogre::Image& picture);
 // Loads every picture the materials name before play, those asked to be mip-mapped with
 // mip-maps made on the processor: a software renderer would otherwise compile a shader to
 // make them, which costs more at start than the whole picture is worth. Pictures already
-// loaded are left alone; a picture that cannot be read is left to the engine,
-// which reports it as it always has.
+// loaded are left alone. A picture that is missing, damaged or cannot be read is an error
+// that names it: the tank is never drawn with the engine's warning pattern.
 void loadGamePictures();

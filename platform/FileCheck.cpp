@@ -30,7 +30,10 @@ std::string unreadableFileReason(const std::string& path, bool mayBeMissing)
 std::string unreadableEntryReason(const std::string& folder)
 {
     std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(folder, error))
+    std::filesystem::directory_iterator entries(folder, error);
+    if (error)
+        return folder + " cannot be read: " + error.message();
+    for (const auto& entry : entries)
     {
         if (entry.is_directory(error))
             continue;

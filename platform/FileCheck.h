@@ -8,6 +8,7 @@
 // the path, so a pipe cannot make the game wait.
 std::string unreadableFileReason(const std::string& path, bool mayBeMissing);
 
-// The first entry of the folder (not its subfolders) that is neither a folder nor a
-// readable regular file, with the reason; empty when there is none.
+// The folder itself when it cannot be listed, else the first entry in it (not its
+// subfolders) that is neither a folder nor a readable regular file, with the reason;
+// empty when there is none.
 std::string unreadableEntryReason(const std::string& folder);

@@ -5,8 +5,8 @@ import subprocess
 import time
 import unittest
 
-from harness import (ACCEPT_BUTTON, ERROR_CAPTION, RUN_DIR, GameTestCase, play_until_game_over,
-                     score_line_shown)
+from harness import (ACCEPT_BUTTON, ERROR_CAPTION, NOBODY, RUN_DIR, GameTestCase,
+                     open_to_nobody, play_until_game_over, score_line_shown)
 
 
 def replace_file(name, text):
@@ -69,14 +69,43 @@ class BrokenFiles(GameTestCase):
                 game.press_dialog_button(ACCEPT_BUTTON)
                 self.assertErrorBox(game, word)
 
-    def test_a_missing_picture_shows_the_engine_placeholder_and_play_goes_on(self):
-        def remove_backdrop(folder):
-            os.remove(os.path.join(folder, "resources", "textures", "OceanBackground.png"))
-        game = self.launch(prepare=remove_backdrop).start(tank_expected=False)
-        self.display.hold("Right", seconds=0.5)  # a few frames of play
-        self.assertIsNone(game.process.poll())
-        self.assertIn("OceanBackground.png", game.log())
-        self.assertCleanExit(game.quit(), game)
+    def test_a_damaged_picture_is_named_in_the_box_never_drawn_as_a_warning(self):
+        def damage(how):
+            def prepare(folder):
+                textures = os.path.join(folder, "resources", "textures")
+                picture = os.path.join(textures, "OceanBackground.png")
+                with open(picture, "rb") as source:
+                    start = source.read(200)
+                os.remove(picture)
+                if how == "truncated":
+                    with open(picture, "wb") as out:
+                        out.write(start)
+                elif how == "random bytes":
+                    with open(picture, "wb") as out:
+                        out.write(os.urandom(5000))
+                elif how == "folder":
+                    os.mkdir(picture)
+                elif how == "pipe":
+                    os.mkfifo(picture)
+                if how in ("unreadable", "folder unreadable"):
+                    with open(picture, "wb") as out:
+                        out.write(start)
+                    open_to_nobody(folder)
+                    os.chmod(picture if how == "unreadable" else textures, 0)
+            return prepare
+
+        for how, word in (("missing", "OceanBackground.png"),
+                          ("truncated", "OceanBackground.png"),
+                          ("random bytes", "OceanBackground.png"),
+                          ("folder", "OceanBackground.png"), ("pipe", "OceanBackground.png"),
+                          ("unreadable", "OceanBackground.png"),
+                          ("folder unreadable", "resources/textures cannot be read")):
+            with self.subTest(picture=how):
+                nobody = "unreadable" in how
+                game = self.launch(prepare=damage(how), prefix=NOBODY if nobody else None)
+                if how not in ("pipe",) and not nobody:
+                    game.press_dialog_button(ACCEPT_BUTTON)
+                self.assertErrorBox(game, word)
 
     def test_without_the_score_overlay_the_game_plays_on(self):
         game = self.launch(prepare=edit_file("resources/overlays/fishtank.overlay",
