@@ -76,6 +76,9 @@ void ExampleApplication::run()
 
 bool ExampleApplication::setUp()
 {
+    // The installed launcher could not lay out the player's folder: it says why here.
+    if (const char* problem = std::getenv("FISHTANK_LAUNCHER_PROBLEM"))
+        OGRE_EXCEPT(Ogre::Exception::ERR_CANNOT_WRITE_TO_FILE, problem, "fishtank");
     if (!desktopDisplayAvailable())
         OGRE_EXCEPT(Ogre::Exception::ERR_RENDERINGAPI_ERROR,
                     "No X display could be opened: fishtank needs a desktop to draw on "
@@ -101,6 +104,8 @@ bool ExampleApplication::setUp()
     // game's own.
     logs = std::make_unique<Ogre::LogManager>();
     logs->createLog(resourcePath + "Ogre.log", true, false, false);
+    if (const char* note = std::getenv("FISHTANK_LAUNCHER_NOTE"))
+        logs->logMessage(note);
     if (!folderLock->unlockedReason().empty())
         logs->logMessage("Played without a lock on the folder: " + folderLock->unlockedReason());
     root = std::make_unique<Ogre::Root>(resourcePath + "plugins.cfg", resourcePath + "ogre.cfg",

@@ -7,7 +7,7 @@ import subprocess
 import tempfile
 import unittest
 
-from harness import CANCEL_BUTTON, GameTestCase
+from harness import ACCEPT_BUTTON, CANCEL_BUTTON, NOBODY, WINDOW_TITLE, GameTestCase
 
 BUILD_DIR = os.environ.get("FISHTANK_BUILD_DIR", "")
 DESKTOP_ENTRY = "org.example.fishtank.desktop"
@@ -71,6 +71,28 @@ class Installed(GameTestCase):
         with open(settings) as saved:
             self.assertIn("# chosen by the player", saved.read())
         self.assertTrue(os.path.isfile(os.path.join(folder, "screenshot_1.png")))
+
+    def test_whatever_stops_the_launcher_reaches_the_player_in_the_box(self):
+        prefix = os.path.join(self.scratch, "prefix")
+        self.install(prefix)
+        launcher = [os.path.join(prefix, "games", "fishtank")]
+        # No home folder at all: the game plays from a private folder and says so in its log.
+        game = self.launch(command=launcher, folder=self.scratch,
+                           prefix=["env", "-u", "HOME", "-u", "XDG_DATA_HOME",
+                                   "TMPDIR=" + self.scratch])
+        game.press_dialog_button(ACCEPT_BUTTON)
+        window = self.display.wait_for_window(WINDOW_TITLE, process=game.process)
+        game.folder = glob.glob(os.path.join(self.scratch, "fishtank.*"))[0]
+        game.wait_for_log("There is no home folder")
+        self.display.run("xdotool", "windowfocus", "--sync", window)
+        self.assertCleanExit(game.quit(), game)
+        # A folder the player cannot write: the game's box says so, with status 0.
+        os.chmod(self.scratch, 0o755)
+        locked = os.path.join(self.scratch, "locked")
+        os.mkdir(locked, 0o555)
+        game = self.launch(command=launcher, folder=self.scratch, prefix=NOBODY,
+                           env={"XDG_DATA_HOME": locked})
+        self.assertErrorBox(game, "%s/fishtank cannot be made or written" % locked)
 
     def test_the_debian_package_installs_and_its_launcher_starts_the_game(self):
         subprocess.run(["cpack", "-G", "DEB", "-B", self.scratch], cwd=BUILD_DIR, check=True,
