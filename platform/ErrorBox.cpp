@@ -14,13 +14,18 @@ namespace
 constexpr std::size_t kBoxLineWidth = 80;
 } // namespace
 
+std::string errorBoxMessage(const std::string& text)
+{
+    return wrapText(text, kBoxLineWidth);
+}
+
 void showErrorBox(const std::string& caption, const std::string& text)
 {
     std::cerr << caption << "\n" << text << std::endl;
     const char* display = std::getenv("DISPLAY");
     if (display == nullptr || *display == '\0')
         return;
-    const std::string wrapped = wrapText(text, kBoxLineWidth);
+    const std::string wrapped = errorBoxMessage(text);
     SDL_MessageBoxButtonData ok{};
     // Return and Escape close the box as the button does.
     ok.flags = SDL_MESSAGEBOX_BUTTON_RETURNKEY_DEFAULT | SDL_MESSAGEBOX_BUTTON_ESCAPEKEY_DEFAULT;

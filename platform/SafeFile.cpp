@@ -14,6 +14,7 @@
 namespace
 {
 constexpr unsigned kMostTries = 100000;
+int (*syncToDisk)(int) = fsync;
 
 std::string lastError()
 {
@@ -35,7 +36,7 @@ bool writeAll(int fd, const std::string& bytes)
         }
         done += std::size_t(written);
     }
-    return fsync(fd) == 0;
+    return syncToDisk(fd) == 0;
 }
 
 // Writes the bytes to a new hidden file in the working folder, readable as any new file is;
@@ -82,6 +83,11 @@ bool takeName(const std::string& from, const std::string& to)
     return true;
 }
 } // namespace
+
+void syncFilesWith(int (*sync)(int))
+{
+    syncToDisk = sync != nullptr ? sync : fsync;
+}
 
 SavedFile saveAsNewNumberedFile(const std::string& prefix, const std::string& suffix,
                                 unsigned first, const std::string& bytes)

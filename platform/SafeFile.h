@@ -29,3 +29,7 @@ bool replaceFileWhole(const std::string& name, const std::string& bytes, std::st
 // with the reason in `error`, when it is missing, odd, unreadable or larger.
 bool readSmallFile(const std::string& name, std::size_t limit, std::string& text,
                    std::string& error);
+
+// How written bytes are made sure to be on the disk before a file takes its name: fsync,
+// or a stand-in for tests (null puts fsync back).
+void syncFilesWith(int (*sync)(int));

@@ -387,5 +387,11 @@ TEST(ExtrasWithoutTheirOverlays, TheGamePlaysAsBefore)
     Ogre::FrameEvent event{};
     event.timeSinceLastFrame = 0.1f;
     EXPECT_TRUE(listener->frameStarted(event));
-    EXPECT_FALSE(listener->heads().controlsShown());
+    keyboard.releaseAll();
+    // No panel to read: F1 does not stop the game behind nothing. The game plays on, silent.
+    EXPECT_FALSE(listener->paused);
+    world.fishes.push_back(makeFish(engine.scene, &world.background, 205, 300, 28));
+    EXPECT_TRUE(listener->frameStarted(event));
+    EXPECT_EQ(world.player.score, 28);
+    EXPECT_TRUE(platform.sounds.empty());
 }

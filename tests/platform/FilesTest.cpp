@@ -101,6 +101,27 @@ TEST_F(FilesTest, AWriteThatFailsHalfWayLeavesNothingAndSaysWhy)
     EXPECT_EQ(otherEntries({}), 0u) << "no broken file and no temporary file";
 }
 
+TEST_F(FilesTest, BytesReachTheDiskBeforeTheFileTakesItsNameAndAFailedSyncKeepsTheOldOne)
+{
+    static int syncs = 0;
+    static bool syncFails = false;
+    syncFilesWith(
+        [](int)
+        {
+            ++syncs;
+            return syncFails ? -1 : 0;
+        });
+    std::string error;
+    EXPECT_TRUE(replaceFileWhole("best-score.txt", "50\n", error));
+    EXPECT_TRUE(saveAsNewNumberedFile("shot_", ".png", 1, "png").saved);
+    EXPECT_EQ(syncs, 2);
+    syncFails = true;
+    EXPECT_FALSE(replaceFileWhole("best-score.txt", "60\n", error));
+    syncFilesWith(nullptr);
+    EXPECT_EQ(contents("best-score.txt"), "50\n");
+    EXPECT_EQ(otherEntries({"best-score.txt", "shot_1.png"}), 0u);
+}
+
 TEST_F(FilesTest, OnlyAReadablePlainFilePassesTheCheck)
 {
     std::ofstream("plain.cfg") << "x";

@@ -1,4 +1,5 @@
 #include "platform/TextWrap.h"
+#include "platform/ErrorBox.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +38,10 @@ TEST(TextWrap, LinesBreakAtSpacesAndNothingIsLost)
     EXPECT_EQ(withoutSpacing(wrapped), withoutSpacing(text));
     EXPECT_EQ(wrapped.substr(0, 40).find('\n'), std::string::npos) << "lines are filled";
     EXPECT_EQ(wrapText("short", 80), "short");
+    // The error box shows its text so: lines that fit any screen.
+    const std::string boxed = errorBoxMessage(text + " " + text);
+    EXPECT_LE(longestLine(boxed), 80u);
+    EXPECT_EQ(withoutSpacing(boxed), withoutSpacing(text + " " + text));
 }
 
 TEST(TextWrap, ALongPathBreaksAfterASlash)
