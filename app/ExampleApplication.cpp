@@ -5,6 +5,7 @@
 #include "app/RenderSettings.h"
 #include "input/ExampleFrameListener.h"
 #include "platform/AddressSpace.h"
+#include "rules/GameTuning.h"
 #include "platform/DesktopCheck.h"
 #include "platform/DrawingChoices.h"
 #include "platform/FileCheck.h"
@@ -30,7 +31,7 @@ constexpr const char* kWindowClass = "fishtank";
 constexpr const char* kWindowIcon = "WindowIcon.png";
 constexpr const char* kSceneManagerName = "ExampleSMInstance";
 constexpr const char* kCameraName = "PlayerCam";
-const Ogre::Vector3 kCameraOffset(0, 0, 500);
+const Ogre::Vector3 kCameraOffset(0, 0, game_tuning::kCameraDistance);
 const Ogre::Vector3 kCameraTarget(0, 0, -300);
 constexpr Ogre::Real kNearClip = 5;
 constexpr int kDefaultMipmaps = 5;

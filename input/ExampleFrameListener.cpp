@@ -3,6 +3,8 @@
 #include "input/InputTuning.h"
 #include "platform/Platform.h"
 #include "rules/Fish.h"
+#include "rules/GameTuning.h"
+#include "scene/TankView.h"
 
 #include <OIS.h>
 #include <Ogre.h>
@@ -87,6 +89,11 @@ void ExampleFrameListener::windowResized(Ogre::RenderWindow* rw)
     int left = 0;
     int top = 0;
     rw->getMetrics(width, height, depth, left, top);
+    // The whole tank stays in view whatever the window's shape.
+    if (height > 0)
+        camera->setFOVy(tankFieldOfView(float(width) / float(height), float(game_tuning::kTankWidth),
+                                        float(game_tuning::kTankHeight),
+                                        game_tuning::kCameraDistance));
     if (inputManager == nullptr)
         return; // the devices are gone with a closed window
     const OIS::MouseState& state = mouse->getMouseState();

@@ -10,6 +10,7 @@ constexpr int kHookWidth = 15;
 constexpr int kHookHeight = 300;
 constexpr float kHookParkX = 1000, kHookParkY = 1000, kHookDepth = 2;
 constexpr float kSidePanelDepth = 3;
+constexpr float kCameraDistance = 500; // in front of the tank, looking at its middle
 constexpr float kLightX = 20, kLightY = 80, kLightZ = 50;
 
 // The player's fish at the start.

@@ -71,10 +71,10 @@ def start_window_manager(display, timeout=30):
 class Display:
     """A private X server for one test class."""
 
-    def __init__(self, *server_args):
+    def __init__(self, *server_args, size="1280x1024"):
         read_fd, write_fd = os.pipe()
         self.process = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1280x1024x24", "-noreset",
+            ["Xvfb", "-displayfd", str(write_fd), "-screen", "0", size + "x24", "-noreset",
              "-nolisten", "tcp", *server_args], pass_fds=[write_fd], stdout=subprocess.DEVNULL,
             stderr=subprocess.DEVNULL)
         os.close(write_fd)

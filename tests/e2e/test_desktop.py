@@ -38,6 +38,15 @@ def odd_file(name, kind):
     return prepare
 
 
+def tank_extent(shot):
+    """(left, top, right, bottom) of the water and sand: the bright pixels across a band a
+    third of the way down, and down a band in the middle (where no HUD strip is)."""
+    bright = lambda r, g, b: max(r, g, b) > 40
+    across = shot.bounds(0, shot.height * 3 // 10, shot.width, shot.height // 20, bright)
+    down = shot.bounds(shot.width * 9 // 20, 0, shot.width // 10, shot.height, bright)
+    return across[0], down[1], across[2], down[3]
+
+
 def player_shape(shot):
     """Width over height of the player's orange fish at its start place, or None. Only the
     water around that place is looked at: a fish of the player's kind may swim elsewhere."""
@@ -223,6 +232,29 @@ class SharedDesktop(GameTestCase):
         game.wait_for_picture(resized, "the window at its new size")
         time.sleep(0.5)  # a frame or two at the new size
         self.assertAlmostEqual(player_shape(game.screenshot()), shape, delta=shape * 0.15)
+        self.assertCleanExit(game.quit(), game)
+
+    def test_the_whole_tank_shows_at_any_window_shape(self):
+        display = Display(size="2600x1500")
+        self.addCleanup(display.close)
+        game = Game(display).start()
+        self.addCleanup(game.cleanup)
+        for width, height in ((800, 800), (1024, 512), (2560, 1080), (2560, 1440), (640, 960)):
+            with self.subTest(window="%dx%d" % (width, height)):
+                # Wholly on the screen, where every pixel can be looked at.
+                display.run("xdotool", "windowmove", game.window, "0", "0")
+                display.run("xdotool", "windowsize", game.window, str(width), str(height))
+                shot = game.wait_for_picture(
+                    lambda shot: (shot.width, shot.height) == (width, height) and
+                    shot.mean_colour(width // 2 - 50, height // 2 - 50, 100, 100)[2] > 100,
+                    "the window at %dx%d" % (width, height))
+                time.sleep(0.5)  # a frame or two at the new size
+                left, top, right, bottom = tank_extent(game.screenshot())
+                self.assertGreaterEqual(min(left, top), 0)
+                self.assertLess(right, width)
+                self.assertLess(bottom, height)
+                self.assertAlmostEqual((right - left + 1) / (bottom - top + 1), 1.25, delta=0.025)
+                self.assertGreater(max((right - left) / width, (bottom - top) / height), 0.9)
         self.assertCleanExit(game.quit(), game)
 
 
