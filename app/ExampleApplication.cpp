@@ -5,7 +5,6 @@
 #include "app/RenderSettings.h"
 #include "input/ExampleFrameListener.h"
 #include "platform/AddressSpace.h"
-#include "rules/GameTuning.h"
 #include "platform/DesktopCheck.h"
 #include "platform/DrawingChoices.h"
 #include "platform/FileCheck.h"
@@ -13,6 +12,8 @@
 #include "platform/QuitSignals.h"
 #include "platform/WindowIdentity.h"
 #include "platform/XErrors.h"
+#include "rules/GameTuning.h"
+#include "rules/WindowFit.h"
 
 #include <Bites/OgreBitesConfigDialog.h>
 #include <Bites/OgreWindowEventUtilities.h>
@@ -22,6 +23,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <sstream>
 
 namespace
 {
@@ -29,6 +31,9 @@ constexpr const char* kWindowTitle = "OGRE Render Window";
 // What the desktop knows the window by (the desktop entry's StartupWMClass), and its icon.
 constexpr const char* kWindowClass = "fishtank";
 constexpr const char* kWindowIcon = "WindowIcon.png";
+// Pixels a window manager may add around a window: its side borders and its title bar.
+constexpr unsigned kFrameRoom = 16;
+constexpr unsigned kTitleRoom = 48;
 constexpr const char* kSceneManagerName = "ExampleSMInstance";
 constexpr const char* kCameraName = "PlayerCam";
 const Ogre::Vector3 kCameraOffset(0, 0, game_tuning::kCameraDistance);
@@ -149,6 +154,7 @@ bool ExampleApplication::openRenderWindow()
     if (!displayOffersOpenGL())
         OGRE_EXCEPT(Ogre::Exception::ERR_RENDERINGAPI_ERROR, noOpenGL + ": its X server has no GLX",
                     "ExampleApplication::openRenderWindow");
+    fitWindowToScreen();
     try
     {
         window = root->initialise(true, kWindowTitle);
@@ -174,6 +180,34 @@ bool ExampleApplication::openRenderWindow()
     OgreBites::WindowEventUtilities::_addRenderWindow(window);
     describeWindow();
     return true;
+}
+
+void ExampleApplication::fitWindowToScreen()
+{
+    Ogre::RenderSystem* renderer = root->getRenderSystem();
+    const Ogre::ConfigOptionMap& options = renderer->getConfigOptions();
+    const auto mode = options.find("Video Mode");
+    const auto full = options.find("Full Screen");
+    if (mode == options.end() || (full != options.end() && full->second.currentValue == "Yes"))
+        return; // a full-screen mode is left as chosen
+    PixelSize asked;
+    char x = 0;
+    std::istringstream(mode->second.currentValue) >> asked.width >> x >> asked.height;
+    int left = 0, top = 0;
+    PixelSize area;
+    if (!usableScreenArea(left, top, area.width, area.height))
+        return;
+    // Room for a window manager's frame and title bar around the window.
+    const PixelSize usable{area.width > kFrameRoom ? area.width - kFrameRoom : area.width,
+                           area.height > kTitleRoom ? area.height - kTitleRoom : area.height};
+    const PixelSize fitted = fittedWindow(asked, usable);
+    if (fitted.width == asked.width && fitted.height == asked.height)
+        return;
+    const std::string size = std::to_string(fitted.width) + " x " + std::to_string(fitted.height);
+    Ogre::LogManager::getSingleton().logMessage(
+        "The window of " + mode->second.currentValue + " does not fit the screen's usable " +
+        std::to_string(area.width) + " x " + std::to_string(area.height) + "; it is made " + size);
+    renderer->setConfigOption("Video Mode", size);
 }
 
 void ExampleApplication::describeWindow()

@@ -65,6 +65,9 @@ protected:
     Platform& platform;
 
 private:
+    // A window larger than the screen's usable area is made the largest of the same shape
+    // that fits, and logged; full-screen modes are left as chosen.
+    void fitWindowToScreen();
     // Tells the desktop the window's class, process and icon.
     void describeWindow();
     // Notes in the log what the game chose for the driver, and why.

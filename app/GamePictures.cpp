@@ -79,8 +79,7 @@ void loadGamePictures()
         {
             // The engine would draw its warning pattern in its place and play on.
             OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND,
-                        "The game's picture " + name + " cannot be used: " +
-                            error.getDescription(),
+                        "The game's picture " + name + " cannot be used: " + error.getDescription(),
                         "loadGamePictures");
         }
     }

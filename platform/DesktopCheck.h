@@ -10,3 +10,8 @@ bool displayOffersOpenGL();
 // The size in pixels of the screen the window is on, for full screen at the desktop's own
 // size; false when the display (an Xlib Display*) cannot say.
 bool xScreenSize(void* display, unsigned long window, unsigned& width, unsigned& height);
+
+// Where windows may go on the default screen: the window manager's work area
+// (_NET_WORKAREA, the screen less its panels) where there is one, else the whole screen.
+// False when no display can be opened.
+bool usableScreenArea(int& left, int& top, unsigned& width, unsigned& height);

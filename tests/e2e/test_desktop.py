@@ -10,7 +10,8 @@ import unittest
 
 from harness import (ACCEPT_BUTTON, DIALOG_TITLE, ERROR_CAPTION, FIRST_FRAME_LINE, NOBODY,
                      ORANGE, RUN_DIR, START_TIMEOUT, WINDOW_TITLE, X_HELPER, Display, Game,
-                     GameTestCase, open_to_nobody, start_window_manager, world_to_pixel)
+                     GameTestCase, open_to_nobody, score_line_shown, start_window_manager,
+                     world_to_pixel)
 
 def saved_setting(name, value):
     """Prepares the game's folder with one line of ogre.cfg changed."""
@@ -233,6 +234,25 @@ class SharedDesktop(GameTestCase):
         time.sleep(0.5)  # a frame or two at the new size
         self.assertAlmostEqual(player_shape(game.screenshot()), shape, delta=shape * 0.15)
         self.assertCleanExit(game.quit(), game)
+
+    def test_the_window_and_its_title_bar_fit_every_screen(self):
+        for screen in ((640, 480), (800, 600), (1024, 600), (1366, 768)):
+            with self.subTest(screen="%dx%d" % screen):
+                display = Display(size="%dx%d" % screen)
+                self.addCleanup(display.close)
+                manager = start_window_manager(display)
+                self.addCleanup(manager.wait)
+                self.addCleanup(manager.kill)
+                game = Game(display).start(tank_expected=False)
+                self.addCleanup(game.cleanup)
+                x, y, width, height = display.geometry(game.window)
+                self.assertGreaterEqual(x, 0)
+                self.assertGreaterEqual(y, 16, "room for the title bar above")
+                self.assertLessEqual(x + width, screen[0])
+                self.assertLessEqual(y + height, screen[1])
+                self.assertIn("does not fit the screen's usable", game.log())
+                self.assertTrue(score_line_shown(game.screenshot()))
+                self.assertCleanExit(game.quit(), game)
 
     def test_the_whole_tank_shows_at_any_window_shape(self):
         display = Display(size="2600x1500")
