@@ -43,8 +43,15 @@ CameraTrackListener::~CameraTrackListener()
     forgetLastWordsOnLostDisplay(this);
 }
 
+void CameraTrackListener::windowResized(Ogre::RenderWindow* rw)
+{
+    ExampleFrameListener::windowResized(rw);
+    hud.fitTo(rw->getWidth(), rw->getHeight());
+}
+
 void CameraTrackListener::start()
 {
+    hud.fitTo(window->getWidth(), window->getHeight());
     cues = std::make_unique<FishCues>(player->sceneManager, *background);
     const GameSettings& chosen = settings.choices();
     if (sounds.isOn() != chosen.soundOn)

@@ -39,6 +39,8 @@ public:
     // choices (sound, cues, full screen).
     void start();
     bool frameStarted(const Ogre::FrameEvent& evt) override;
+    // The HUD follows the window's size.
+    void windowResized(Ogre::RenderWindow* rw) override;
     // Saves a score above the best now, however the game is ending (quit, closed window,
     // signal, lost display, error); a game already over offered its score then.
     void keepBestScore();

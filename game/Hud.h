@@ -1,5 +1,7 @@
 #pragma once
 
+#include "game/HudLayout.h"
+
 namespace Ogre
 {
 class Overlay;
@@ -21,10 +23,13 @@ public:
     void showNewBest(bool shown);
     // "Press Return for a new game", naming the pad's button when a pad is there.
     void showNewGameHint(bool shown, bool withPad);
+    // Lays the HUD out for a window of this size.
+    void fitTo(unsigned width, unsigned height) { layout.fitTo(width, height); }
 
 private:
     Ogre::Overlay* hud = nullptr;
     Ogre::Overlay* controls = nullptr;
     Ogre::Overlay* newBest = nullptr;
     Ogre::Overlay* newGame = nullptr;
+    HudLayout layout;
 };
