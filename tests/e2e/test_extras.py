@@ -36,7 +36,7 @@ def outside_the_panel_differs(before, after):
                ((50, 60, 50, 650), (924, 60, 50, 650), (100, 685, 824, 60)))
 
 
-def play_until_the_best_is_passed(game, timeout=180):
+def play_until_the_best_is_passed(game, timeout=420):
     """Swims up and down across the fishes' paths until the score passes the best, starting
     a new game when one is lost first; returns the score the log gave then."""
     deadline = time.time() + timeout
