@@ -275,6 +275,18 @@ class SharedDesktop(GameTestCase):
                 self.assertLess(bottom, height)
                 self.assertAlmostEqual((right - left + 1) / (bottom - top + 1), 1.25, delta=0.025)
                 self.assertGreater(max((right - left) / width, (bottom - top) / height), 0.9)
+                # The score line's letters lie inside its strip, laid out for this window.
+                scale = min(width / 1024, height / 768)
+                strip = (round(14 * scale), round(12 * scale), round(380 * scale),
+                         round(36 * scale))
+                margin = round(10 * scale)
+                letters = game.screenshot().bounds(
+                    strip[0] - margin, strip[1] - margin, strip[2] + 2 * margin,
+                    strip[3] + 2 * margin, lambda r, g, b: r > 200 and g > 190 and b > 60)
+                self.assertIsNotNone(letters)
+                self.assertGreaterEqual(min(letters[0] - strip[0], letters[1] - strip[1]), 0)
+                self.assertLessEqual(letters[2], strip[0] + strip[2])
+                self.assertLessEqual(letters[3], strip[1] + strip[3])
         self.assertCleanExit(game.quit(), game)
 
 
