@@ -20,6 +20,22 @@ bool button(SDL_GameController* pad, SDL_GameControllerButton which)
     return SDL_GameControllerGetButton(pad, which) != 0;
 }
 
+// Every button the game reads: its word in a test's control file, SDL's name for it, and
+// where PadInput keeps it.
+struct PadButton
+{
+    const char* word;
+    SDL_GameControllerButton button;
+    bool PadInput::*held;
+};
+const PadButton kPadButtons[] = {{"south", SDL_CONTROLLER_BUTTON_A, &PadInput::south},
+                                 {"start", SDL_CONTROLLER_BUTTON_START, &PadInput::start},
+                                 {"back", SDL_CONTROLLER_BUTTON_BACK, &PadInput::back},
+                                 {"up", SDL_CONTROLLER_BUTTON_DPAD_UP, &PadInput::up},
+                                 {"down", SDL_CONTROLLER_BUTTON_DPAD_DOWN, &PadInput::down},
+                                 {"left", SDL_CONTROLLER_BUTTON_DPAD_LEFT, &PadInput::left},
+                                 {"right", SDL_CONTROLLER_BUTTON_DPAD_RIGHT, &PadInput::right}};
+
 Sint16 axisValue(float value)
 {
     return Sint16(std::clamp(value, -1.0f, 1.0f) * 32767.0f);
@@ -45,20 +61,9 @@ bool parseVirtualPad(const std::string& text, PadInput& held)
             held.stickX = value;
         else if (key == "y")
             held.stickY = value;
-        else if (key == "south")
-            held.south = on;
-        else if (key == "start")
-            held.start = on;
-        else if (key == "back")
-            held.back = on;
-        else if (key == "up")
-            held.up = on;
-        else if (key == "down")
-            held.down = on;
-        else if (key == "left")
-            held.left = on;
-        else if (key == "right")
-            held.right = on;
+        for (const PadButton& button : kPadButtons)
+            if (key == button.word)
+                held.*button.held = on;
     }
     return attached;
 }
@@ -105,16 +110,8 @@ void VirtualPad::hold(const PadInput& input)
     SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTX, axisValue(input.stickX));
     // A pad's y axis grows downwards.
     SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTY, axisValue(-input.stickY));
-    const std::pair<SDL_GameControllerButton, bool> buttons[] = {
-        {SDL_CONTROLLER_BUTTON_A, input.south},
-        {SDL_CONTROLLER_BUTTON_START, input.start},
-        {SDL_CONTROLLER_BUTTON_BACK, input.back},
-        {SDL_CONTROLLER_BUTTON_DPAD_UP, input.up},
-        {SDL_CONTROLLER_BUTTON_DPAD_DOWN, input.down},
-        {SDL_CONTROLLER_BUTTON_DPAD_LEFT, input.left},
-        {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, input.right}};
-    for (const auto& [which, down] : buttons)
-        SDL_JoystickSetVirtualButton(joystick, which, down ? 1 : 0);
+    for (const PadButton& button : kPadButtons)
+        SDL_JoystickSetVirtualButton(joystick, button.button, input.*button.held ? 1 : 0);
 }
 
 Gamepads::Gamepads(const std::string& mappingsFile)
@@ -234,13 +231,8 @@ PadInput Gamepads::read(std::vector<std::string>& news)
             input.stickX = x;
             input.stickY = y;
         }
-        input.up = input.up || button(pad, SDL_CONTROLLER_BUTTON_DPAD_UP);
-        input.down = input.down || button(pad, SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-        input.left = input.left || button(pad, SDL_CONTROLLER_BUTTON_DPAD_LEFT);
-        input.right = input.right || button(pad, SDL_CONTROLLER_BUTTON_DPAD_RIGHT);
-        input.south = input.south || button(pad, SDL_CONTROLLER_BUTTON_A);
-        input.start = input.start || button(pad, SDL_CONTROLLER_BUTTON_START);
-        input.back = input.back || button(pad, SDL_CONTROLLER_BUTTON_BACK);
+        for (const PadButton& pressed : kPadButtons)
+            input.*pressed.held = input.*pressed.held || button(pad, pressed.button);
     }
     input.connected = int(pads.size());
     return input;
