@@ -23,7 +23,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
-#include <sstream>
 
 namespace
 {
@@ -190,9 +189,7 @@ void ExampleApplication::fitWindowToScreen()
     const auto full = options.find("Full Screen");
     if (mode == options.end() || (full != options.end() && full->second.currentValue == "Yes"))
         return; // a full-screen mode is left as chosen
-    PixelSize asked;
-    char x = 0;
-    std::istringstream(mode->second.currentValue) >> asked.width >> x >> asked.height;
+    const PixelSize asked = windowSizeOf(mode->second.currentValue);
     int left = 0, top = 0;
     PixelSize area;
     if (!usableScreenArea(left, top, area.width, area.height))

@@ -97,13 +97,18 @@ bool isWindowSize(const std::string& value)
            height <= kLargestWindow;
 }
 
+PixelSize windowSizeOf(const std::string& value)
+{
+    PixelSize size;
+    char x = 0;
+    std::istringstream(value) >> size.width >> x >> size.height;
+    return size;
+}
+
 bool windowFits(const std::string& window, const std::string& screen)
 {
-    unsigned width = 0, height = 0, screenWidth = 0, screenHeight = 0;
-    char x = 0;
-    std::istringstream(window) >> width >> x >> height;
-    std::istringstream(screen) >> screenWidth >> x >> screenHeight;
-    return width <= screenWidth && height <= screenHeight;
+    const PixelSize asked = windowSizeOf(window), room = windowSizeOf(screen);
+    return asked.width <= room.width && asked.height <= room.height;
 }
 
 void setRenderSettingsAside(const std::string& settingsFile, const std::string& reason)

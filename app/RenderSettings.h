@@ -1,5 +1,7 @@
 #pragma once
 
+#include "rules/WindowFit.h"
+
 #include <OgrePrerequisites.h>
 
 #include <string>
@@ -29,6 +31,9 @@ constexpr unsigned kLargestWindow = 16384;
 // True for a window size in the engine's own form, "1024 x 768", with both sides from 1
 // to kLargestWindow.
 bool isWindowSize(const std::string& value);
+
+// The width and height of a size in the engine's form ("1024 x 768"); 0 where unreadable.
+PixelSize windowSizeOf(const std::string& value);
 
 // True when a window of the first size (the engine's form) fits a screen of the second.
 bool windowFits(const std::string& window, const std::string& screen);
