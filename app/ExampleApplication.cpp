@@ -4,6 +4,7 @@
 #include "app/RenderLoopListener.h"
 #include "app/RenderSettings.h"
 #include "input/ExampleFrameListener.h"
+#include "input/NativeWindow.h"
 #include "platform/AddressSpace.h"
 #include "platform/DesktopCheck.h"
 #include "platform/DrawingChoices.h"
@@ -165,9 +166,7 @@ bool ExampleApplication::openRenderWindow()
                     "ExampleApplication::openRenderWindow");
     }
     // An X error here means the window could not be made as the settings ask.
-    void* display = nullptr;
-    window->getCustomAttribute("XDISPLAY", &display);
-    if (xErrorAfterSync(display))
+    if (xErrorAfterSync(nativeWindowOf(*window).display))
     {
         setRenderSettingsAside(settingsFile, "the window could not be made with them");
         OGRE_EXCEPT(Ogre::Exception::ERR_RENDERINGAPI_ERROR,
@@ -209,10 +208,7 @@ void ExampleApplication::fitWindowToScreen()
 
 void ExampleApplication::describeWindow()
 {
-    void* display = nullptr;
-    unsigned long id = 0;
-    window->getCustomAttribute("XDISPLAY", &display);
-    window->getCustomAttribute("WINDOW", &id);
+    const NativeWindow native = nativeWindowOf(*window);
     std::vector<unsigned long> pixels;
     Ogre::Image icon;
     try
@@ -228,7 +224,8 @@ void ExampleApplication::describeWindow()
                                                     error.what());
         pixels.clear();
     }
-    describeWindowToDesktop(display, id, kWindowClass, icon.getWidth(), icon.getHeight(), pixels);
+    describeWindowToDesktop(native.display, native.id, kWindowClass, icon.getWidth(),
+                            icon.getHeight(), pixels);
 }
 
 void ExampleApplication::logDrawingChoice(const std::string& line)

@@ -4,6 +4,7 @@
 #include "game/ScoreDisplay.h"
 #include "game/Spawner.h"
 #include "game/TankScene.h"
+#include "input/NativeWindow.h"
 #include "platform/Dice.h"
 #include "platform/Gamepads.h"
 #include "platform/Platform.h"
@@ -163,14 +164,11 @@ void CameraTrackListener::setFullScreen(bool full)
 {
     // Full screen at the desktop's own size: the screen's mode never changes, so a game
     // that dies in full screen leaves the desktop as it was.
-    void* display = nullptr;
-    unsigned long id = 0;
-    window->getCustomAttribute("XDISPLAY", &display);
-    window->getCustomAttribute("WINDOW", &id);
+    const NativeWindow native = nativeWindowOf(*window);
     unsigned width = 0, height = 0;
     if (full)
     {
-        if (!platform.screenSize(display, id, width, height))
+        if (!platform.screenSize(native.display, native.id, width, height))
             return;
         windowedWidth = window->getWidth();
         windowedHeight = window->getHeight();

@@ -1,6 +1,7 @@
 #include "input/ExampleFrameListener.h"
 
 #include "input/InputTuning.h"
+#include "input/NativeWindow.h"
 #include "platform/Platform.h"
 #include "rules/Fish.h"
 #include "rules/GameTuning.h"
@@ -91,9 +92,9 @@ void ExampleFrameListener::windowResized(Ogre::RenderWindow* rw)
     rw->getMetrics(width, height, depth, left, top);
     // The whole tank stays in view whatever the window's shape.
     if (height > 0)
-        camera->setFOVy(tankFieldOfView(float(width) / float(height), float(game_tuning::kTankWidth),
-                                        float(game_tuning::kTankHeight),
-                                        game_tuning::kCameraDistance));
+        camera->setFOVy(
+            tankFieldOfView(float(width) / float(height), float(game_tuning::kTankWidth),
+                            float(game_tuning::kTankHeight), game_tuning::kCameraDistance));
     if (inputManager == nullptr)
         return; // the devices are gone with a closed window
     const OIS::MouseState& state = mouse->getMouseState();
@@ -111,11 +112,8 @@ void ExampleFrameListener::windowFocusChange(Ogre::RenderWindow* rw)
 {
     if (rw != window)
         return;
-    void* display = nullptr;
-    unsigned long id = 0;
-    rw->getCustomAttribute("XDISPLAY", &display);
-    rw->getCustomAttribute("WINDOW", &id);
-    switch (platform.focusOf(display, id))
+    const NativeWindow native = nativeWindowOf(*rw);
+    switch (platform.focusOf(native.display, native.id))
     {
     case WindowFocus::Here:
         hadFocus = true;
