@@ -23,9 +23,9 @@
 using namespace game_tuning;
 
 CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_,
-                                         std::unique_ptr<InputSystem> input, Platform& platform_,
+                                         std::unique_ptr<InputSystem> devices, Platform& platform_,
                                          Dice& dice_)
-    : ExampleFrameListener(window_, camera_, std::move(input), platform_), dice(dice_),
+    : ExampleFrameListener(window_, camera_, std::move(devices), platform_), dice(dice_),
       sounds(platform_), best(platform_), settings(platform_), startingScoreLine(scoreLine())
 {
     // Opening the sound device mid-game would stall the frame of the first meal.
@@ -81,18 +81,22 @@ void CameraTrackListener::keepBestScore()
 
 bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
 {
+    return ExampleFrameListener::frameStarted(evt);
+}
+
+bool CameraTrackListener::playFrame(float dt)
+{
     // The very first hook delay comes before any spawn has seeded the dice.
     if (!timers.hookTimerDrawn)
     {
         timers.hookTimer = float(dice.roll() % kHookDelaySpread + kHookDelayMin);
         timers.hookTimerDrawn = true;
     }
-    if (!ExampleFrameListener::frameStarted(evt))
+    if (!ExampleFrameListener::playFrame(dt))
         return false;
     // A new game starts its clocks with the next frame, as the first game did.
     if (!carryOutExtras() && !paused)
     {
-        const float dt = evt.timeSinceLastFrame;
         advanceTimers(dt);
         if (timers.hookTimer <= 0)
             moveHook();

@@ -39,6 +39,8 @@ public:
     // choices (sound, cues, full screen).
     void start();
     bool frameStarted(const Ogre::FrameEvent& evt) override;
+    // The input of the frame, then the extra commands and the tank's rules.
+    bool playFrame(float dt) override;
     // The HUD follows the window's size.
     void windowResized(Ogre::RenderWindow* rw) override;
     // Saves a score above the best now, however the game is ending (quit, closed window,

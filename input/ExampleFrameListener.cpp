@@ -18,9 +18,9 @@ constexpr const char* kLoggingLine = "*** THE LOGGING IS WORKING ***";
 }
 
 ExampleFrameListener::ExampleFrameListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_,
-                                           std::unique_ptr<InputSystem> input, Platform& platform_)
+                                           std::unique_ptr<InputSystem> devices, Platform& platform_)
     : camera(camera_), window(window_), moveSpeed(input_tuning::kMoveSpeed),
-      inputManager(std::move(input)), mouse(inputManager->mouse), keyboard(inputManager->keyboard),
+      inputManager(std::move(devices)), mouse(inputManager->mouse), keyboard(inputManager->keyboard),
       joystick(inputManager->joystick), gamepads(inputManager->gamepads), platform(platform_)
 {
     // Anything thrown from here on gives the input back as the members go.
@@ -50,30 +50,28 @@ bool ExampleFrameListener::frameStarted(const Ogre::FrameEvent& evt)
 {
     if (window->isClosed())
         return false;
-
-    keyboard->capture();
-    mouse->capture();
-    if (joystick != nullptr)
-        joystick->capture();
-    extras = ExtraCommands{};
-
-    const bool joystickBuffered = joystick == nullptr || joystick->buffered();
-    const bool polling = !mouse->buffered() || !keyboard->buffered() || !joystickBuffered;
-    if (polling)
+    if (inputManager != nullptr)
     {
-        if (toggleDelay >= 0)
-            toggleDelay -= evt.timeSinceLastFrame;
-        moveScale = moveSpeed * evt.timeSinceLastFrame;
-        translation = Ogre::Vector3::ZERO;
+        std::vector<std::string> news;
+        input = readDevices(*inputManager, news);
+        for (const std::string& line : news)
+            Ogre::LogManager::getSingleton().logMessage(line);
     }
-    if (!keyboard->buffered() && !handleKeys(evt))
+    return playFrame(evt.timeSinceLastFrame);
+}
+
+bool ExampleFrameListener::playFrame(float dt)
+{
+    extras = ExtraCommands{};
+    if (toggleDelay >= 0)
+        toggleDelay -= dt;
+    moveScale = moveSpeed * dt;
+    translation = Ogre::Vector3::ZERO;
+    if (!handleKeys())
         return false;
-    if (!mouse->buffered() && !handleMouse())
-        return false;
-    if (gamepads != nullptr)
-        handleGamepads();
-    if (polling)
-        steerPlayer();
+    handleMouse();
+    handleGamepads();
+    steerPlayer();
     return true;
 }
 
@@ -95,8 +93,8 @@ void ExampleFrameListener::windowResized(Ogre::RenderWindow* rw)
         camera->setFOVy(
             tankFieldOfView(float(width) / float(height), float(game_tuning::kTankWidth),
                             float(game_tuning::kTankHeight), game_tuning::kCameraDistance));
-    if (inputManager == nullptr)
-        return; // the devices are gone with a closed window
+    if (inputManager == nullptr || mouse == nullptr)
+        return; // the devices are gone with a closed window, or the game is watched
     const OIS::MouseState& state = mouse->getMouseState();
     state.width = static_cast<int>(width);
     state.height = static_cast<int>(height);
@@ -110,7 +108,7 @@ void ExampleFrameListener::windowClosed(Ogre::RenderWindow* rw)
 
 void ExampleFrameListener::windowFocusChange(Ogre::RenderWindow* rw)
 {
-    if (rw != window)
+    if (rw != window || watching)
         return;
     const NativeWindow native = nativeWindowOf(*rw);
     switch (platform.focusOf(native.display, native.id))
@@ -122,7 +120,10 @@ void ExampleFrameListener::windowFocusChange(Ogre::RenderWindow* rw)
         // Only a game in play pauses, and only once the window really had the focus: a
         // window being mapped may hear of the focus before it gets it.
         if (hadFocus && !paused && player != nullptr && player->alive)
+        {
             showPause();
+            focusPaused = true;
+        }
         hadFocus = false;
         break;
     case WindowFocus::Unknown:

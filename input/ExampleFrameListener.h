@@ -1,5 +1,6 @@
 #pragma once
 
+#include "input/FrameInput.h"
 #include "input/InputSystem.h"
 
 #include <Bites/OgreWindowEventUtilities.h>
@@ -44,23 +45,28 @@ public:
     ExampleFrameListener& operator=(const ExampleFrameListener&) = delete;
     ~ExampleFrameListener() override;
 
-    // Reads input, runs the key and mouse commands and steers; false ends the render loop.
+    // Reads the devices and plays the frame on what they said; false ends the render loop.
     bool frameStarted(const Ogre::FrameEvent& evt) override;
     bool frameEnded(const Ogre::FrameEvent& evt) override;
+    // One frame of the given length on this frame's `input`: the key and mouse commands and
+    // the steering; false means quit. A recorded game is played again through here.
+    virtual bool playFrame(float dt);
     // The keyboard commands of one frame; false means quit.
-    virtual bool handleKeys(const Ogre::FrameEvent& evt);
+    bool handleKeys();
 
     void windowResized(Ogre::RenderWindow* rw) override;
     void windowClosed(Ogre::RenderWindow* rw) override;
     // A window that loses the focus it had pauses a running game, as P does.
     void windowFocusChange(Ogre::RenderWindow* rw) override;
 
-    // A right-button drag moves the player's fish; always true.
-    bool handleMouse();
+    // A right-button drag moves the player's fish.
+    void handleMouse();
     // The gamepads: the left stick swims at the speed it leans to, the D-pad like the
     // arrow keys; Start works as P, Back as F1 and South (A, cross) as Return after game
     // over. A pad pulled out pauses a running game.
     void handleGamepads();
+    // Asks for the pause banner, as P does; a recorded loss of focus is played through here.
+    void showPause();
     // Applies this frame's movement when the fish then lies strictly inside the tank.
     void steerPlayer();
     // Gives the devices back now (before an error box needs them); repeatable.
@@ -100,6 +106,13 @@ public:
     int gamepadsConnected = 0; // as the pads were last read
     // Sleeps for the pause key and plays the game's sounds; outlives the listener.
     Platform& platform;
+    // What the devices (or a recorded game) said in this frame.
+    FrameInput input;
+    // A recorded game played again: its screenshots are not written again, and the
+    // window's own focus does not pause it (the recorded losses of focus do).
+    bool watching = false;
+    // A loss of focus paused the game since the last frame (for the recording to note).
+    bool focusPaused = false;
     // This frame's extra commands: cleared every frame, set by the keys and the gamepad.
     ExtraCommands extras;
 
@@ -119,7 +132,6 @@ private:
 
     bool keyDown(OIS::KeyCode key) const;
     void readExtraKeys();
-    void showPause();
     void hidePause();
     // A toggle key acts when held and the toggle delay has run out; it then restarts the delay.
     bool gateOpens(OIS::KeyCode key, float delayAfter);

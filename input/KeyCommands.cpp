@@ -31,10 +31,10 @@ bool pressedNow(bool down, bool& wasDown)
 
 bool ExampleFrameListener::keyDown(OIS::KeyCode key) const
 {
-    return keyboard->isKeyDown(key);
+    return keyHeld(input, key);
 }
 
-bool ExampleFrameListener::handleKeys(const Ogre::FrameEvent&)
+bool ExampleFrameListener::handleKeys()
 {
     if (keyDown(OIS::KC_P))
         togglePause();
@@ -180,6 +180,11 @@ void ExampleFrameListener::takeScreenshot()
 {
     ++screenshotCount;
     Ogre::LogManager& log = Ogre::LogManager::getSingleton();
+    if (watching)
+    {
+        log.logMessage("The recorded game took a screenshot here (not saved again)");
+        return;
+    }
     // A screenshot that cannot be made or written (a full disk, a read-only folder) must not
     // end the game in progress; the log keeps the reason, and no broken file is left.
     std::string picture;
@@ -214,24 +219,19 @@ void ExampleFrameListener::nextPolygonMode()
     camera->setPolygonMode(modes[sceneDetail]);
 }
 
-bool ExampleFrameListener::handleMouse()
+void ExampleFrameListener::handleMouse()
 {
-    const OIS::MouseState& state = mouse->getMouseState();
-    if (state.buttonDown(OIS::MB_Right))
+    if ((input.mouseButtons & (1 << OIS::MB_Right)) != 0)
     {
-        translation.x = static_cast<float>(translation.x + state.X.rel * input_tuning::kDragFactor);
-        translation.y = static_cast<float>(translation.y - state.Y.rel * input_tuning::kDragFactor);
+        translation.x = static_cast<float>(translation.x + input.mouseX * input_tuning::kDragFactor);
+        translation.y = static_cast<float>(translation.y - input.mouseY * input_tuning::kDragFactor);
     }
-    return true;
 }
 
 void ExampleFrameListener::handleGamepads()
 {
-    std::vector<std::string> news;
-    const PadInput pad = gamepads->read(news);
+    const PadInput& pad = input.pad;
     gamepadsConnected = pad.connected;
-    for (const std::string& line : news)
-        Ogre::LogManager::getSingleton().logMessage(line);
     // A pad pulled out mid-game leaves nobody at the controls.
     if (pad.padRemoved && !paused && player->alive)
         showPause();

@@ -1,5 +1,9 @@
 #pragma once
 
+#include <cstdint>
+#include <deque>
+#include <vector>
+
 // The game's source of chance: the spawner reseeds it from the calendar clock and
 // draws from it, and the hook draws its timings and places from the same sequence.
 class Dice
@@ -18,4 +22,38 @@ class SystemDice : public Dice
 public:
     void reseedFromClock() override;
     int roll() override;
+    // Seeds the sequence as reseedFromClock does at that calendar second.
+    static void reseedFrom(std::int64_t seconds);
+};
+
+// What the dice did in one frame, as a recorded game keeps it.
+struct FrameDraws
+{
+    std::vector<std::int64_t> seeds; // the calendar seconds of each reseed
+    std::vector<int> earlyDraws;     // draws before the game's first reseed, by value
+    int draws = 0;                   // every draw of the frame
+};
+
+// The system's dice with a tape, so that a game can be recorded and happen again: they
+// note the seconds of every reseed and the draws taken before a game's first reseed (those
+// depend on the games before it); played back, they give the same seeds and early draws.
+class ReplayDice : public Dice
+{
+public:
+    void reseedFromClock() override;
+    int roll() override;
+
+    // A new game is being recorded: its draws are noted until its first reseed.
+    void startRecording();
+    // A recorded frame is about to be played: its reseeds and early draws come next.
+    void playFrame(const FrameDraws& recorded);
+    // What this frame took; the next frame starts from nothing.
+    FrameDraws takeFrame();
+
+private:
+    bool playing = false;
+    bool seeded = false; // the game has reseeded at least once
+    FrameDraws frame;
+    std::deque<std::int64_t> seedsToPlay;
+    std::deque<int> earlyDrawsToPlay;
 };
