@@ -73,7 +73,7 @@ void ExampleApplication::run()
     loopListener = std::make_unique<RenderLoopListener>(window, frameListener.get(), platform);
     root->addFrameListener(loopListener.get());
     root->startRendering();
-    keepProgress();
+    endPlay();
     removeQuitSignals();
     if (quitSignalled())
         std::cerr << "fishtank: ended by signal " << quitSignal() << std::endl;

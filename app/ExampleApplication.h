@@ -47,9 +47,12 @@ public:
 
     // Gives the keyboard and mouse back now, before an error box needs them.
     void releaseInput();
-    // Saves what the player must not lose (the best score) before the game ends, however
-    // it ends; safe to call more than once.
-    virtual void keepProgress() {}
+    // Saves what the player must not lose (the best score, the recording of the game) before
+    // the game ends, however it ends; safe to call more than once. Returns a line for the
+    // player about what was kept (empty: nothing to say).
+    virtual std::string keepProgress() { return ""; }
+    // The game ended cleanly (quit, a closed window, a signal): keeps its progress.
+    virtual void endPlay() { keepProgress(); }
 
 protected:
     // Held from the start of setUp until the game is gone.

@@ -24,15 +24,16 @@ void report(ExampleApplication& app, Platform& platform, const std::string& text
     // able to end the program while the box waits.
     app.releaseInput();
     removeQuitSignals();
+    std::string kept;
     try
     {
-        app.keepProgress();
+        kept = app.keepProgress();
     }
     catch (...)
     {
         // The box matters more: the error it shows is the one that ended the game.
     }
-    platform.showError(kErrorCaption, text);
+    platform.showError(kErrorCaption, kept.empty() ? text : text + "\n\n" + kept);
 }
 } // namespace
 

@@ -46,7 +46,7 @@ double millisecondsSince(Clock::time_point start)
 class BenchGame : public CameraTrackApplication
 {
 public:
-    BenchGame(Platform& platform_, Dice& dice_, std::string videoMode_)
+    BenchGame(Platform& platform_, ReplayDice& dice_, std::string videoMode_)
         : CameraTrackApplication(platform_, dice_), videoMode(std::move(videoMode_))
     {
     }
@@ -228,7 +228,7 @@ std::string gameResultFile(const std::string& size)
     return "render_bench_game_" + size + ".ms";
 }
 
-std::unique_ptr<BenchGame> startGame(DesktopPlatform& platform, SystemDice& dice,
+std::unique_ptr<BenchGame> startGame(DesktopPlatform& platform, ReplayDice& dice,
                                      const std::string& size)
 {
     auto game = std::make_unique<BenchGame>(platform, dice, engineVideoMode(size));
@@ -242,7 +242,7 @@ std::unique_ptr<BenchGame> startGame(DesktopPlatform& platform, SystemDice& dice
 int measureGame(const std::string& size)
 {
     DesktopPlatform platform;
-    SystemDice dice;
+    ReplayDice dice;
     std::unique_ptr<BenchGame> game = startGame(platform, dice, size);
     std::cout << "startup_to_first_frame_ms_" << size << " " << millisecondsSinceProcessStart()
               << "\n";
@@ -306,7 +306,7 @@ int measureWithoutDriverChoices(const std::string& size)
 {
     makeDrawingChoices(false);
     DesktopPlatform platform;
-    SystemDice dice;
+    ReplayDice dice;
     std::unique_ptr<BenchGame> game = startGame(platform, dice, size);
     game->fillTank();
     FrameTimes times;

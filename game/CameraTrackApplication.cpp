@@ -1,7 +1,9 @@
 #include "game/CameraTrackApplication.h"
 
 #include "game/CameraTrackListener.h"
+#include "game/ReplayVerify.h"
 #include "input/InputSystem.h"
+#include "platform/SandboxPlatform.h"
 #include "scene/PanelVisuals.h"
 #include "scene/Renderer.h"
 
@@ -9,10 +11,13 @@
 #include <OgreRenderSystemCapabilities.h>
 #include <OgreRoot.h>
 
-CameraTrackApplication::CameraTrackApplication(Platform& platform_, Dice& dice_)
-    : ExampleApplication(platform_), dice(dice_)
+CameraTrackApplication::CameraTrackApplication(Platform& platform_, ReplayDice& dice_,
+                                               std::unique_ptr<ReplayTape> watched_)
+    : ExampleApplication(platform_), dice(dice_), watched(std::move(watched_))
 {
 }
+
+CameraTrackApplication::~CameraTrackApplication() = default;
 
 void CameraTrackApplication::buildScene()
 {
@@ -27,15 +32,39 @@ void CameraTrackApplication::buildScene()
 
 void CameraTrackApplication::makeFrameListener()
 {
+    Platform* used = &platform;
+    if (watched)
+    {
+        sandbox = std::make_unique<SandboxPlatform>(&platform);
+        fillSandbox(*sandbox, watched->header);
+        used = sandbox.get();
+    }
     auto listener = makeTankListener(window, camera, *this,
-                                     std::make_unique<OisInputSystem>(window), platform, dice);
+                                     std::make_unique<OisInputSystem>(window), *used, dice);
+    if (watched)
+        listener->watch(std::make_unique<ReplayPlayback>(std::move(*watched)), dice);
+    else
+        listener->record(std::make_unique<GameRecorder>(kReplayFolder), dice);
     root->addFrameListener(listener.get());
     game = listener.get();
     frameListener = std::move(listener);
 }
 
-void CameraTrackApplication::keepProgress()
+std::string CameraTrackApplication::keepProgress()
+{
+    if (game == nullptr)
+        return "";
+    game->keepBestScore();
+    game->flushRecording();
+    const std::string replay = game->replayPath();
+    return replay.empty() ? ""
+                          : "The game up to here is kept in " + replay +
+                                ": attach it to a report of this error.";
+}
+
+void CameraTrackApplication::endPlay()
 {
     if (game != nullptr)
-        game->keepBestScore();
+        game->endRecording();
+    keepProgress();
 }

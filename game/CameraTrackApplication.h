@@ -7,7 +7,9 @@
 #include <memory>
 
 class CameraTrackListener;
-class Dice;
+class ReplayDice;
+class SandboxPlatform;
+struct ReplayTape;
 
 // The fish-tank game: holds the tank's records (the player's fish, the panels, the hook and
 // every other fish), builds the tank once, and wires the game's frame listener to them.
@@ -16,14 +18,22 @@ class CameraTrackApplication : public ExampleApplication, protected TankRecords
 {
 public:
     // The dice decide every new fish and the hook's comings and goings; they outlive the game.
-    CameraTrackApplication(Platform& platform, Dice& dice);
+    // Every game is recorded into the replays folder; given a recorded game, the window
+    // shows it instead.
+    CameraTrackApplication(Platform& platform, ReplayDice& dice,
+                           std::unique_ptr<ReplayTape> watched = nullptr);
+    ~CameraTrackApplication() override;
 
     void makeFrameListener() override;
     void buildScene() override;
-    void keepProgress() override;
+    std::string keepProgress() override;
+    void endPlay() override;
 
 protected:
-    Dice& dice;
+    ReplayDice& dice;
+    std::unique_ptr<ReplayTape> watched;
+    // While a recorded game is watched, the game's files live here, never on the disk.
+    std::unique_ptr<SandboxPlatform> sandbox;
     // The frame listener, as the game's own; owned by the shell.
     CameraTrackListener* game = nullptr;
     // Made with the tank; goes before the engine does.

@@ -48,6 +48,8 @@ void CameraTrackListener::windowResized(Ogre::RenderWindow* rw)
 {
     ExampleFrameListener::windowResized(rw);
     hud.fitTo(rw->getWidth(), rw->getHeight());
+    resizedWidth = rw->getWidth();
+    resizedHeight = rw->getHeight();
 }
 
 void CameraTrackListener::start()
@@ -81,7 +83,13 @@ void CameraTrackListener::keepBestScore()
 
 bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
 {
-    return ExampleFrameListener::frameStarted(evt);
+    if (playback)
+        return watchFrame(evt);
+    framePlayed = newGameBegun = false;
+    const bool running = ExampleFrameListener::frameStarted(evt);
+    if (recorder)
+        recordFrame(evt.timeSinceLastFrame, running, newGameBegun);
+    return running;
 }
 
 bool CameraTrackListener::playFrame(float dt)
@@ -92,6 +100,7 @@ bool CameraTrackListener::playFrame(float dt)
         timers.hookTimer = float(dice.roll() % kHookDelaySpread + kHookDelayMin);
         timers.hookTimerDrawn = true;
     }
+    framePlayed = true;
     if (!ExampleFrameListener::playFrame(dt))
         return false;
     // A new game starts its clocks with the next frame, as the first game did.
@@ -190,6 +199,8 @@ void CameraTrackListener::setFullScreen(bool full)
 
 void CameraTrackListener::startNewGame()
 {
+    endedGame = gameEnd();
+    endedWithNewBest = newBest;
     for (const Fish& fish : *fishes)
         destroyFishVisuals(fish);
     fishes->clear();
@@ -202,6 +213,9 @@ void CameraTrackListener::startNewGame()
     bestPassed = false;
     hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
     timers = GameTimers{};
+    lost = newBest = false;
+    newGameBegun = true;
+    hud.noteReplayKept("");
 }
 
 void CameraTrackListener::advanceTimers(float dt)
@@ -264,7 +278,7 @@ void CameraTrackListener::eatOrDie()
         }
         else
         {
-            loseGame();
+            loseGame(others[i].isShark ? GameEnd::Shark : GameEnd::BiggerFish);
             showGameOver(gameOverOverlay, sounds);
             ++i;
         }
@@ -275,24 +289,31 @@ void CameraTrackListener::checkHook()
 {
     if (!touchesHook(*player))
         return;
-    loseGame();
+    loseGame(GameEnd::Hook);
     showGameOverBanner(gameOverOverlay);
     hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
     sounds.play(kBooSound);
 }
 
-void CameraTrackListener::loseGame()
+void CameraTrackListener::loseGame(GameEnd cause)
 {
     const bool wasAlive = player->alive;
     player->alive = false;
     player->node->setPosition(kGoneX, kGoneY, kGoneZ);
     if (!wasAlive)
         return; // lost twice in one frame: it ends once
+    lost = true;
+    lostTo = cause;
+    lostScore = player->score;
     rumble(kGameOverRumble, kGameOverRumbleMilliseconds);
     Ogre::LogManager::getSingleton().logMessage("Game over with a score of " +
                                                 std::to_string(player->score));
     if (best.offer(player->score))
+    {
+        newBest = true;
         hud.showNewBest(true);
+    }
+    hud.noteReplayKept(replayPath());
     hud.showBest(best.best());
     hud.showNewGameHint(true, gamepadsConnected > 0);
 }

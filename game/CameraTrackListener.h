@@ -1,8 +1,10 @@
 #pragma once
 
 #include "game/BestScoreFile.h"
+#include "game/GameRecorder.h"
 #include "game/GameSounds.h"
 #include "game/Hud.h"
+#include "game/ReplayPlayback.h"
 #include "game/SettingsFile.h"
 #include "input/ExampleFrameListener.h"
 #include "rules/GameTuning.h"
@@ -12,6 +14,7 @@
 #include <string>
 
 class Dice;
+class ReplayDice;
 
 // The clocks of the game rules; they run only while the game is not paused.
 struct GameTimers
@@ -47,6 +50,25 @@ public:
     // signal, lost display, error); a game already over offered its score then.
     void keepBestScore();
 
+    // Records every game from now on into the recorder, drawing through the dice.
+    void record(std::unique_ptr<GameRecorder> recorder, ReplayDice& dice);
+    // Plays the recorded game instead of the devices, at the pace the player chooses with
+    // 1 to 4 (P pauses, Escape or Q stops); the keyboard does nothing else.
+    void watch(std::unique_ptr<ReplayPlayback> playback, ReplayDice& dice);
+    // One recorded frame, played as it was: a resize or a loss of focus just before it,
+    // then its input for its time; false when the recorded game quit in it.
+    bool playRecorded(const ReplayFrame& frame);
+    // What the recording checks, and how the game stands or ended.
+    ReplayCheck tankCheck() const;
+    ReplayEnd gameEnd() const;
+    // The file this game is recorded in; empty when it is not recorded.
+    std::string replayPath() const;
+    // The game ends on an error: what is recorded goes to the disk.
+    void flushRecording();
+    // The game ends cleanly (quit, a closed window, a signal): the recording gets its end;
+    // repeatable.
+    void endRecording();
+
     // True when the hook has reached the fish.
     bool touchesHook(Fish fish) const;
 
@@ -73,7 +95,15 @@ private:
     void eatOrDie();
     void checkHook();
     void swimAndLeave(float dt);
-    void loseGame();
+    void loseGame(GameEnd cause);
+    // What the game was and showed as a recording begins.
+    ReplayHeader describeGame() const;
+    void beginRecording();
+    // After the frame: records it; ends the recording at the end of a game.
+    void recordFrame(float dt, bool running, bool newGame);
+    bool watchFrame(const Ogre::FrameEvent& evt);
+    void readWatchingKeys();
+    void showReplayState();
     // A rumble on the gamepads, unless the player switched it off.
     void rumble(float strength, int milliseconds);
 
@@ -90,4 +120,24 @@ private:
     unsigned windowedWidth = 0, windowedHeight = 0;
     // The score line as the resources give it, shown again at a new game.
     std::string startingScoreLine;
+
+    // How the game in play ended: lost (and to what, at what score), or not yet.
+    bool lost = false;
+    GameEnd lostTo = GameEnd::Quit;
+    int lostScore = 0;
+    bool newBest = false;      // the game ended on a new best score
+    bool newGameBegun = false; // in this frame
+    ReplayEnd endedGame;       // the game a new game ended
+    bool endedWithNewBest = false;
+    bool framePlayed = false;                     // in this frame
+    unsigned resizedWidth = 0, resizedHeight = 0; // since the last frame
+    std::unique_ptr<GameRecorder> recorder;
+    ReplayDice* tapeDice = nullptr;
+    // Watching a recorded game: the playback, its pace, and the viewer's own keys.
+    std::unique_ptr<ReplayPlayback> playback;
+    double watchBudget = 0; // recorded seconds due to be played
+    int watchSpeed = 1;     // index into the speeds: 0.25x, 1x, 2x, 4x
+    bool watchPaused = false;
+    bool watchPHeld = false;
+    bool differenceSaid = false;
 };

@@ -71,6 +71,7 @@ Hud::Hud()
     setCaption("ControlsKeysTextArea", kControlKeys);
     setCaption("ControlsActionsTextArea", kControlActions);
     showSoundOff(false);
+    showReplay("");
     showOverlay(hud, true);
 }
 
@@ -110,4 +111,24 @@ void Hud::showNewGameHint(bool shown, bool withPad)
     setCaption("NewGameTextArea",
                withPad ? "Press Return or A for a new game" : "Press Return for a new game");
     showOverlay(newGame, shown);
+}
+
+void Hud::showReplay(const std::string& text)
+{
+    if (Ogre::OverlayElement* panel = findOverlayElement("ReplayPanel"))
+    {
+        setCaption("ReplayTextArea", text);
+        if (text.empty())
+            panel->hide();
+        else
+            panel->show();
+    }
+}
+
+void Hud::noteReplayKept(const std::string& path)
+{
+    const std::string keys = kControlKeys;
+    const std::string actions = kControlActions;
+    setCaption("ControlsKeysTextArea", path.empty() ? keys : keys + "\nThis game's replay");
+    setCaption("ControlsActionsTextArea", path.empty() ? actions : actions + "\n" + path);
 }

@@ -2,6 +2,8 @@
 
 #include "game/HudLayout.h"
 
+#include <string>
+
 namespace Ogre
 {
 class Overlay;
@@ -23,6 +25,11 @@ public:
     void showNewBest(bool shown);
     // "Press Return for a new game", naming the pad's button when a pad is there.
     void showNewGameHint(bool shown, bool withPad);
+    // "REPLAY" and how the recorded game is being watched; empty hides it.
+    void showReplay(const std::string& text);
+    // After GAME OVER the controls panel says where the game's replay was kept (empty:
+    // nowhere, or the game is on again).
+    void noteReplayKept(const std::string& path);
     // Lays the HUD out for a window of this size.
     void fitTo(unsigned width, unsigned height) { layout.fitTo(width, height); }
 

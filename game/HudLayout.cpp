@@ -17,6 +17,7 @@ HudLayout::HudLayout()
 {
     const std::pair<const char*, Anchor> placed[] = {{"ScorePanel", Anchor::TopLeft},
                                                      {"BestPanel", Anchor::TopRight},
+                                                     {"ReplayPanel", Anchor::TopRight},
                                                      {"HintPanel", Anchor::BottomLeft},
                                                      {"SoundOffPanel", Anchor::BottomRight},
                                                      {"GameOverPanel", Anchor::AcrossTheMiddle},

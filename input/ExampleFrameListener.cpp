@@ -18,10 +18,12 @@ constexpr const char* kLoggingLine = "*** THE LOGGING IS WORKING ***";
 }
 
 ExampleFrameListener::ExampleFrameListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_,
-                                           std::unique_ptr<InputSystem> devices, Platform& platform_)
+                                           std::unique_ptr<InputSystem> devices,
+                                           Platform& platform_)
     : camera(camera_), window(window_), moveSpeed(input_tuning::kMoveSpeed),
-      inputManager(std::move(devices)), mouse(inputManager->mouse), keyboard(inputManager->keyboard),
-      joystick(inputManager->joystick), gamepads(inputManager->gamepads), platform(platform_)
+      inputManager(std::move(devices)), mouse(inputManager->mouse),
+      keyboard(inputManager->keyboard), joystick(inputManager->joystick),
+      gamepads(inputManager->gamepads), platform(platform_)
 {
     // Anything thrown from here on gives the input back as the members go.
     Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();

@@ -2,6 +2,7 @@
 
 #include "input/FrameInput.h"
 #include "input/InputSystem.h"
+#include "input/ReplayFormat.h"
 
 #include <Bites/OgreWindowEventUtilities.h>
 #include <OISKeyboard.h>
@@ -69,6 +70,10 @@ public:
     void showPause();
     // Applies this frame's movement when the fish then lies strictly inside the tank.
     void steerPlayer();
+    // What the keys and display were when a recorded game began, and taking them over
+    // when it is played again.
+    void describeInto(ReplayHeader& header) const;
+    void takeOver(const ReplayHeader& header);
     // Gives the devices back now (before an error box needs them); repeatable.
     void releaseInput();
 
@@ -131,6 +136,7 @@ private:
     };
 
     bool keyDown(OIS::KeyCode key) const;
+    void applyFiltering();
     void readExtraKeys();
     void hidePause();
     // A toggle key acts when held and the toggle delay has run out; it then restarts the delay.

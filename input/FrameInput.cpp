@@ -5,11 +5,11 @@
 #include <OIS.h>
 
 const OIS::KeyCode kGameKeys[kGameKeyCount] = {
-    OIS::KC_P,      OIS::KC_F1,     OIS::KC_M,     OIS::KC_H,      OIS::KC_RETURN,
-    OIS::KC_NUMPADENTER, OIS::KC_LMENU, OIS::KC_RMENU, OIS::KC_F11, OIS::KC_A,
-    OIS::KC_D,      OIS::KC_UP,     OIS::KC_W,     OIS::KC_DOWN,   OIS::KC_S,
-    OIS::KC_PGUP,   OIS::KC_PGDOWN, OIS::KC_RIGHT, OIS::KC_LEFT,   OIS::KC_F,
-    OIS::KC_T,      OIS::KC_SYSRQ,  OIS::KC_R,     OIS::KC_ESCAPE, OIS::KC_Q};
+    OIS::KC_P,           OIS::KC_F1,     OIS::KC_M,     OIS::KC_H,      OIS::KC_RETURN,
+    OIS::KC_NUMPADENTER, OIS::KC_LMENU,  OIS::KC_RMENU, OIS::KC_F11,    OIS::KC_A,
+    OIS::KC_D,           OIS::KC_UP,     OIS::KC_W,     OIS::KC_DOWN,   OIS::KC_S,
+    OIS::KC_PGUP,        OIS::KC_PGDOWN, OIS::KC_RIGHT, OIS::KC_LEFT,   OIS::KC_F,
+    OIS::KC_T,           OIS::KC_SYSRQ,  OIS::KC_R,     OIS::KC_ESCAPE, OIS::KC_Q};
 
 namespace
 {

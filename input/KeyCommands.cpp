@@ -166,6 +166,11 @@ void ExampleFrameListener::nextFiltering()
         anisotropy = 1;
         break;
     }
+    applyFiltering();
+}
+
+void ExampleFrameListener::applyFiltering()
+{
     Ogre::MaterialManager& materials = Ogre::MaterialManager::getSingleton();
     materials.setDefaultTextureFiltering(static_cast<Ogre::TextureFilterOptions>(filtering));
     materials.setDefaultAnisotropy(anisotropy);
@@ -212,19 +217,58 @@ void ExampleFrameListener::takeScreenshot()
     log.logMessage("Screenshot saved as " + saved.name);
 }
 
+namespace
+{
+const Ogre::PolygonMode kPolygonModes[] = {Ogre::PM_SOLID, Ogre::PM_WIREFRAME, Ogre::PM_POINTS};
+}
+
 void ExampleFrameListener::nextPolygonMode()
 {
-    static const Ogre::PolygonMode modes[] = {Ogre::PM_SOLID, Ogre::PM_WIREFRAME, Ogre::PM_POINTS};
     sceneDetail = (sceneDetail + 1) % 3;
-    camera->setPolygonMode(modes[sceneDetail]);
+    camera->setPolygonMode(kPolygonModes[sceneDetail]);
+}
+
+void ExampleFrameListener::describeInto(ReplayHeader& header) const
+{
+    header.statsOn = statsOn;
+    header.filtering = filtering;
+    header.anisotropy = anisotropy;
+    header.sceneDetail = sceneDetail;
+    header.toggleDelay = toggleDelay;
+    const bool keys[] = {held.controls,   held.sound, held.enter, held.cues,
+                         held.fullScreen, held.start, held.south, held.back};
+    header.heldKeys = 0;
+    for (int i = 0; i < 8; ++i)
+        header.heldKeys |= int(keys[i]) << i;
+}
+
+void ExampleFrameListener::takeOver(const ReplayHeader& header)
+{
+    if (statsOn != header.statsOn)
+        toggleStats();
+    if (filtering != header.filtering || anisotropy != header.anisotropy)
+    {
+        filtering = header.filtering;
+        anisotropy = header.anisotropy;
+        applyFiltering();
+    }
+    sceneDetail = header.sceneDetail;
+    camera->setPolygonMode(kPolygonModes[sceneDetail]);
+    toggleDelay = header.toggleDelay;
+    bool* keys[] = {&held.controls,   &held.sound, &held.enter, &held.cues,
+                    &held.fullScreen, &held.start, &held.south, &held.back};
+    for (int i = 0; i < 8; ++i)
+        *keys[i] = (header.heldKeys >> i & 1) != 0;
 }
 
 void ExampleFrameListener::handleMouse()
 {
     if ((input.mouseButtons & (1 << OIS::MB_Right)) != 0)
     {
-        translation.x = static_cast<float>(translation.x + input.mouseX * input_tuning::kDragFactor);
-        translation.y = static_cast<float>(translation.y - input.mouseY * input_tuning::kDragFactor);
+        translation.x =
+            static_cast<float>(translation.x + input.mouseX * input_tuning::kDragFactor);
+        translation.y =
+            static_cast<float>(translation.y - input.mouseY * input_tuning::kDragFactor);
     }
 }
 

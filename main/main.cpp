@@ -1,16 +1,49 @@
-// The game's entry point: no arguments, exit status 0 on every path. Whatever ends the game
-// early is shown in full in a message box.
+// The game's entry point. With no arguments it plays; --replay FILE shows a recorded game,
+// --verify FILE checks one with no window. Playing or watching exits 0 on every path, and
+// whatever ends the game early is shown in full in a message box.
+#include "app/CommandLine.h"
 #include "app/GameEntry.h"
 #include "game/CameraTrackApplication.h"
+#include "game/ReplayVerify.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/Dice.h"
 #include "platform/QuitSignals.h"
 
-int main()
+#include <iostream>
+#include <memory>
+
+int main(int argc, char* argv[])
 {
+    const CommandLine line = readCommandLine(argc, argv);
+    switch (line.mode)
+    {
+    case CommandLine::Mode::Help:
+        std::cout << kUsage;
+        return 0;
+    case CommandLine::Mode::Wrong:
+        std::cerr << "fishtank: " << line.problem << "\n" << kUsage;
+        return 2;
+    case CommandLine::Mode::Verify:
+        return verifyReplay(line.file, std::cout, std::cerr);
+    case CommandLine::Mode::Watch:
+    case CommandLine::Mode::Play:
+        break;
+    }
     ignoreBrokenPipes();
     DesktopPlatform platform;
-    SystemDice dice;
-    CameraTrackApplication app(platform, dice);
+    std::unique_ptr<ReplayTape> watched;
+    if (line.mode == CommandLine::Mode::Watch)
+    {
+        watched = std::make_unique<ReplayTape>();
+        std::string problem;
+        if (!loadReplay(line.file, *watched, problem))
+        {
+            std::cerr << "fishtank: " << problem << std::endl;
+            platform.showError("fishtank", "The recorded game " + problem);
+            return 2;
+        }
+    }
+    ReplayDice dice;
+    CameraTrackApplication app(platform, dice, std::move(watched));
     return runReportingErrors(app, platform);
 }

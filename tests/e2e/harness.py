@@ -163,7 +163,8 @@ class Game:
     """One run of the game: by default in a scratch copy of the run directory; or another
     command (the installed launcher) whose files land in the given folder."""
 
-    def __init__(self, display, prepare=None, env=None, command=None, folder=None, prefix=None):
+    def __init__(self, display, prepare=None, env=None, command=None, folder=None, prefix=None,
+                 args=()):
         self.display = display
         self.owns_folder = folder is None
         if folder is None:
@@ -181,8 +182,9 @@ class Game:
         self.folder = folder
         if prepare is not None:
             prepare(self.folder)
+        command = list(command) + list(args)
         if prefix:
-            command = list(prefix) + list(command)
+            command = list(prefix) + command
         self.stderr_file = tempfile.NamedTemporaryFile("w", prefix="fishtank_stderr_",
                                                        delete=False)
         game_env = dict(display.env, SDL_AUDIODRIVER="dummy")
@@ -373,9 +375,9 @@ class GameTestCase(unittest.TestCase):
     def tearDownClass(cls):
         cls.display.close()
 
-    def launch(self, prepare=None, env=None, command=None, folder=None, prefix=None):
+    def launch(self, prepare=None, env=None, command=None, folder=None, prefix=None, args=()):
         game = Game(self.display, prepare=prepare, env=env, command=command, folder=folder,
-                    prefix=prefix)
+                    prefix=prefix, args=args)
         self.addCleanup(game.cleanup)
         return game
 

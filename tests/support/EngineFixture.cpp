@@ -1,6 +1,7 @@
 #include "support/EngineFixture.h"
 
 #include "app/ExampleApplication.h"
+#include "app/HeadlessEngine.h"
 #include "game/CameraTrackListener.h"
 #include "scene/FishVisuals.h"
 
@@ -27,98 +28,6 @@ public:
     size_t renderQueueListenerCount() const { return mRenderQueueListeners.size(); }
 };
 
-// A picture that is named and sampled but never read or drawn.
-class NullTexture : public Ogre::Texture
-{
-public:
-    NullTexture(Ogre::ResourceManager* creator, const Ogre::String& name,
-                Ogre::ResourceHandle handle, const Ogre::String& group)
-        : Ogre::Texture(creator, name, handle, group)
-    {
-    }
-
-protected:
-    void prepareImpl() override {}
-    void loadImpl() override {}
-    void createInternalResourcesImpl() override {}
-    void freeInternalResourcesImpl() override {}
-};
-
-// Holds the default texture sampler that the filtering keys change, and the pictures the
-// game's materials name, none of them loaded.
-class NullTextureManager : public Ogre::TextureManager
-{
-public:
-    Ogre::PixelFormat getNativeFormat(Ogre::TextureType, Ogre::PixelFormat format, int) override
-    {
-        return format;
-    }
-
-protected:
-    Ogre::Resource* createImpl(const Ogre::String& name, Ogre::ResourceHandle handle,
-                               const Ogre::String& group, bool, Ogre::ManualResourceLoader*,
-                               const Ogre::NameValuePairList*) override
-    {
-        return new NullTexture(this, name, handle, group);
-    }
-};
-
-std::set<std::string> materialNames()
-{
-    std::set<std::string> names;
-    auto materials = Ogre::MaterialManager::getSingleton().getResourceIterator();
-    while (materials.hasMoreElements())
-        names.insert(materials.getNext()->getName());
-    return names;
-}
-
-// The game's own material script, as shipped; returns the materials it made.
-std::vector<Ogre::MaterialPtr> loadGameMaterials()
-{
-    const std::set<std::string> before = materialNames();
-    const std::string path =
-        std::string(FISHTANK_SOURCE_DIR) + "/resources/materials/fishtank.material";
-    std::ifstream file(path);
-    if (!file)
-        OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND, path, "WindowlessEngine");
-    Ogre::DataStreamPtr script(new Ogre::FileStreamDataStream(&file, false));
-    Ogre::MaterialManager::getSingleton().parseScript(script, Ogre::RGN_DEFAULT);
-    std::vector<Ogre::MaterialPtr> made;
-    for (const std::string& name : materialNames())
-        if (before.count(name) == 0)
-            made.push_back(Ogre::MaterialManager::getSingleton().getByName(name));
-    return made;
-}
-
-// An overlay with one panel holding the named text areas, each saying where it came from.
-void makeOverlay(const std::string& name, std::initializer_list<const char*> textAreas)
-{
-    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
-    Ogre::Overlay* overlay = overlays.create(name);
-    auto* panel = static_cast<Ogre::OverlayContainer*>(
-        overlays.createOverlayElement("Panel", name + "Panel"));
-    for (const char* textArea : textAreas)
-    {
-        Ogre::OverlayElement* text = overlays.createOverlayElement("TextArea", textArea);
-        text->setCaption("from the resources");
-        panel->addChild(text);
-    }
-    overlay->add2D(panel);
-}
-
-// The HUD beside the score line; its sound-off marker is a strip of its own.
-void makeHudOverlays()
-{
-    makeOverlay("HudOverlay", {"BestTextArea", "HintTextArea"});
-    Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
-    auto* marker = static_cast<Ogre::OverlayContainer*>(
-        overlays.createOverlayElement("Panel", "SoundOffPanel"));
-    marker->addChild(overlays.createOverlayElement("TextArea", "SoundOffTextArea"));
-    overlays.getByName("HudOverlay")->add2D(marker);
-    makeOverlay("ControlsOverlay", {"ControlsKeysTextArea", "ControlsActionsTextArea"});
-    makeOverlay("NewBestOverlay", {"NewBestTextArea"});
-    makeOverlay("NewGameOverlay", {"NewGameTextArea"});
-}
 } // namespace
 
 int LogCatcher::count(const std::string& line) const
@@ -142,13 +51,14 @@ WindowlessEngine::WindowlessEngine(Options options)
     programs = std::make_unique<Ogre::GpuProgramManager>();
     overlaySystem = std::make_unique<Ogre::OverlaySystem>();
     Ogre::MaterialManager::getSingleton().initialise();
-    gameMaterials = loadGameMaterials();
+    gameMaterials = loadMaterialScript(std::string(FISHTANK_SOURCE_DIR) +
+                                       "/resources/materials/fishtank.material");
     if (options.scoreOverlay)
-        makeOverlay("ScoreOverlay", {"ScoreTextArea"});
+        makeBareOverlay("ScoreOverlay", {"ScoreTextArea"});
     if (options.gameOverOverlay)
-        makeOverlay("GameOverOverlay", {"GameOverTextArea"});
+        makeBareOverlay("GameOverOverlay", {"GameOverTextArea"});
     if (options.hudOverlays)
-        makeHudOverlays();
+        makeBareHudOverlays();
     ownScene.reset(new CountingSceneManager("TestScene"));
     scene = ownScene.get();
 }

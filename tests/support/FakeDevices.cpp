@@ -20,25 +20,6 @@ void FakeMouse::move(int dx, int dy, bool rightButton)
     mState.buttons = rightButton ? (1 << OIS::MB_Right) : 0;
 }
 
-FakeWindow::FakeWindow(unsigned width, unsigned height)
-{
-    mName = "FakeWindow";
-    mWidth = width;
-    mHeight = height;
-    mActive = true;
-}
-
-void FakeWindow::resize(unsigned width, unsigned height)
-{
-    mWidth = width;
-    mHeight = height;
-}
-
-void FakeWindow::copyContentsToMemory(const Ogre::Box&, const Ogre::PixelBox&, FrameBuffer)
-{
-    ++copies;
-}
-
 LentInput::LentInput(OIS::Keyboard* keyboard_, OIS::Mouse* mouse_, bool* released_,
                      OIS::JoyStick* joystick_, Gamepads* gamepads_)
     : released(released_)
@@ -56,20 +37,6 @@ LentInput::~LentInput()
 }
 
 FakeJoyStick::FakeJoyStick() : OIS::JoyStick("fake", false, 0, nullptr) {}
-
-void FakeWindow::setFullscreen(bool full, unsigned width, unsigned height)
-{
-    mIsFullScreen = full;
-    resize(width, height);
-}
-
-void FakeWindow::getCustomAttribute(const Ogre::String& name, void* data)
-{
-    if (name == "XDISPLAY")
-        *static_cast<void**>(data) = this; // any pointer: the test platform only compares
-    else if (name == "WINDOW")
-        *static_cast<unsigned long*>(data) = 42;
-}
 
 bool RecordingPlatform::readGameFile(const std::string& name, std::string& text, std::string& error)
 {

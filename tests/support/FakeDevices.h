@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/HeadlessEngine.h"
 #include "input/InputSystem.h"
 #include "platform/Platform.h"
 
@@ -67,23 +68,15 @@ public:
 };
 
 // A render window without a screen: it can be closed, and a screenshot copy can fail.
-class FakeWindow : public Ogre::RenderWindow
+class FakeWindow : public HeadlessWindow
 {
 public:
-    FakeWindow(unsigned width, unsigned height);
-    void create(const Ogre::String&, unsigned, unsigned, bool,
-                const Ogre::NameValuePairList*) override
-    {
-    }
-    void destroy() override {}
-    void resize(unsigned width, unsigned height) override;
-    void reposition(int, int) override {}
-    void setFullscreen(bool full, unsigned width, unsigned height) override;
+    using HeadlessWindow::HeadlessWindow;
     bool isClosed() const override { return closed; }
-    void copyContentsToMemory(const Ogre::Box&, const Ogre::PixelBox&, FrameBuffer) override;
-    bool requiresTextureFlipping() const override { return false; }
-    // An X display and window id of its own, so that the focus can be asked about.
-    void getCustomAttribute(const Ogre::String& name, void* data) override;
+    void copyContentsToMemory(const Ogre::Box&, const Ogre::PixelBox&, FrameBuffer) override
+    {
+        ++copies;
+    }
 
     bool closed = false;
     int copies = 0;

@@ -1,0 +1,48 @@
+#pragma once
+
+#include "input/ReplayFormat.h"
+#include "platform/ReplayFolder.h"
+
+#include <memory>
+#include <string>
+
+// Records every game into the replays folder as it is played, one file a game named by its
+// date: every frame, a check every second of game time (with the file pushed to the disk),
+// and the end. The newest 50 are kept, and the game that set the best score is kept as
+// best.replay too. A folder that cannot be written is logged once, and the game plays on.
+class GameRecorder
+{
+public:
+    explicit GameRecorder(std::string folder);
+    ~GameRecorder();
+    GameRecorder(const GameRecorder&) = delete;
+    GameRecorder& operator=(const GameRecorder&) = delete;
+
+    // A game begins.
+    void begin(const ReplayHeader& header);
+    // One frame played; true when a whole second of game time has passed with it, and a
+    // check is due.
+    bool frame(const ReplayFrame& frame);
+    void check(const ReplayCheck& check);
+    // The game ended cleanly; a game that set the best score is kept as best.replay.
+    void end(const ReplayEnd& end, bool newBest);
+    // Pushes what is recorded to the disk (the game ends on an error).
+    void flush();
+    // The file of the game being recorded, or of the last one; empty when none was written.
+    const std::string& path() const { return lastPath; }
+
+private:
+    void write(const std::string& bytes);
+
+    std::string folder;
+    std::unique_ptr<ReplayWriter> writer;
+    GrowingFile file;
+    std::string lastPath;
+    double gameTime = 0;
+    long checksDone = 0;
+    bool broken = false; // the folder or a file could not be written: said once
+};
+
+constexpr const char* kReplayFolder = "replays";
+constexpr const char* kBestReplay = "best.replay";
+constexpr std::size_t kReplaysKept = 50;

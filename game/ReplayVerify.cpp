@@ -1,0 +1,71 @@
+#include "game/ReplayVerify.h"
+
+#include "app/ExampleApplication.h"
+#include "app/HeadlessEngine.h"
+#include "game/CameraTrackListener.h"
+#include "game/SettingsFile.h"
+#include "game/TankScene.h"
+#include "platform/Dice.h"
+#include "platform/SafeFile.h"
+#include "platform/SandboxPlatform.h"
+#include "rules/BestScore.h"
+
+#include <OgreLogManager.h>
+
+#include <ostream>
+
+bool loadReplay(const std::string& path, ReplayTape& tape, std::string& problem)
+{
+    std::string bytes, why;
+    if (!readSmallFile(path, 64u << 20, bytes, why) || !readReplay(bytes, tape, why))
+    {
+        problem = path + " cannot be played: " + why;
+        return false;
+    }
+    return true;
+}
+
+void fillSandbox(SandboxPlatform& sandbox, const ReplayHeader& header)
+{
+    sandbox.files[kSettingsFile] = settingsText(header.settings);
+    sandbox.files[kBestScoreFile] = bestScoreText(header.bestScore);
+}
+
+int verifyReplay(const std::string& path, std::ostream& out, std::ostream& err)
+{
+    ReplayTape tape;
+    std::string problem;
+    if (!loadReplay(path, tape, problem))
+    {
+        err << "fishtank: " << problem << std::endl;
+        return 2;
+    }
+    const std::string materials = findMaterialScript("resources.cfg");
+    if (materials.empty())
+    {
+        err << "fishtank: the game's materials were not found through resources.cfg in this "
+               "folder"
+            << std::endl;
+        return 2;
+    }
+    // The engine's log stays in memory: checking a game writes nothing.
+    Ogre::LogManager logs;
+    logs.createLog("verify", true, false, true);
+    HeadlessEngine engine(materials);
+    HeadlessWindow window(unsigned(tape.header.width), unsigned(tape.header.height));
+    Ogre::Camera* camera = createPlayerCamera(engine.scene);
+    TankRecords tank;
+    buildTank(engine.scene, camera, tank);
+    SandboxPlatform sandbox;
+    fillSandbox(sandbox, tape.header);
+    ReplayDice dice;
+    auto playback = std::make_unique<ReplayPlayback>(std::move(tape));
+    ReplayPlayback& played = *playback;
+    auto game =
+        makeTankListener(&window, camera, tank, std::make_unique<InputSystem>(), sandbox, dice);
+    game->watch(std::move(playback), dice);
+    while (!played.done())
+        played.playNext(*game, dice);
+    out << played.outcome() << std::endl;
+    return played.differs().empty() ? 0 : 1;
+}

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "input/ReplayFormat.h"
+
+#include <iosfwd>
+#include <string>
+
+class SandboxPlatform;
+
+// Reads a recorded game from the file; false, with the line to print, when it cannot be
+// played: unreadable, not a replay, damaged, cut short or from a newer game.
+bool loadReplay(const std::string& path, ReplayTape& tape, std::string& problem);
+
+// The game's own files as they were when the recording began (the best score and the
+// choices), for a game played again to show what the player saw.
+void fillSandbox(SandboxPlatform& sandbox, const ReplayHeader& header);
+
+// Plays the recorded game in the file again with no window and no sound, as fast as it
+// goes, and prints one line to `out`: "same: score N, M frames, cause" (returns 0), or
+// "differs at frame F (second S): expected ..., got ..." (returns 1); a file that cannot
+// be played prints why to `err` and returns 2. Nothing on the disk changes.
+int verifyReplay(const std::string& path, std::ostream& out, std::ostream& err);
