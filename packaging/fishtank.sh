@@ -54,5 +54,13 @@ fi
 if [ -n "$problem" ]; then
     export FISHTANK_LAUNCHER_PROBLEM="$problem"
 fi
+# A replay named from where the player stands is found from the game's folder too.
+for arg in "$@"; do
+    shift
+    if [ -e "$arg" ] && [ "${arg#/}" = "$arg" ]; then
+        arg="$PWD/$arg"
+    fi
+    set -- "$@" "$arg"
+done
 cd "$home" 2>/dev/null || cd /
-exec "$game"
+exec "$game" "$@"

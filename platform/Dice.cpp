@@ -22,7 +22,7 @@ void ReplayDice::reseedFromClock()
 {
     std::int64_t seconds = 0;
     if (!playing)
-        seconds = std::time(nullptr);
+        seconds = clock != nullptr ? clock() : std::int64_t(std::time(nullptr));
     else if (!seedsToPlay.empty())
     {
         seconds = seedsToPlay.front();

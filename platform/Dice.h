@@ -49,6 +49,9 @@ public:
     void playFrame(const FrameDraws& recorded);
     // What this frame took; the next frame starts from nothing.
     FrameDraws takeFrame();
+    // The calendar clock a recording reseeds from (time() when null); a game recorded
+    // faster than it is played keeps the seconds of its own time.
+    std::int64_t (*clock)() = nullptr;
 
 private:
     bool playing = false;

@@ -1,0 +1,165 @@
+#include "input/ReplayFormat.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <fstream>
+#include <limits>
+#include <random>
+
+namespace
+{
+ReplayFrame frameOf(float dt)
+{
+    ReplayFrame frame;
+    frame.dt = dt;
+    frame.dice.draws = 2;
+    return frame;
+}
+
+// A short game: keys, a mouse drag, a pad, a loss of focus, a resize, seeds and early draws.
+std::string recordedGame(float oddFrameTime = 0.02f, std::uint32_t oddKeys = 0, bool end = true)
+{
+    ReplayHeader header;
+    header.gameVersion = "9.9.9";
+    header.width = 800;
+    header.height = 600;
+    header.bestScore = 77;
+    ReplayWriter writer(header);
+    ReplayFrame first = frameOf(0.016f);
+    holdKey(first.input, OIS::KC_LEFT);
+    first.input.mouseButtons = 2;
+    first.input.mouseX = -5;
+    first.input.pad.stickX = 0.5f;
+    first.input.pad.start = true;
+    first.dice.earlyDraws = {1804289383};
+    first.dice.seeds = {1796000003};
+    first.focusPaused = true;
+    first.width = 640;
+    first.height = 480;
+    writer.frame(first);
+    ReplayFrame odd = frameOf(oddFrameTime);
+    odd.input.keys = oddKeys;
+    writer.frame(odd);
+    writer.check(ReplayCheck{0xfeedbeefcafe, 28, 1, 3});
+    std::string bytes = writer.flush();
+    writer.frame(frameOf(0.017f));
+    return bytes + (end ? writer.finish(ReplayEnd{28, GameEnd::Shark, 3}) : writer.flush());
+}
+
+std::string why(const std::string& bytes)
+{
+    ReplayTape tape;
+    std::string reason;
+    EXPECT_FALSE(readReplay(bytes, tape, reason)) << "read as a game";
+    return reason;
+}
+} // namespace
+
+TEST(ReplayFormat, AGameReadsBackAsItWasWrittenAndACutOneUpToItsLastSecond)
+{
+    ReplayTape tape;
+    std::string reason;
+    ASSERT_TRUE(readReplay(recordedGame(), tape, reason)) << reason;
+    EXPECT_EQ(tape.header.gameVersion, "9.9.9");
+    EXPECT_EQ(tape.header.bestScore, 77);
+    ASSERT_EQ(tape.frames.size(), 3u);
+    const ReplayFrame& first = tape.frames[0];
+    EXPECT_TRUE(keyHeld(first.input, OIS::KC_LEFT));
+    EXPECT_FALSE(keyHeld(first.input, OIS::KC_RIGHT));
+    EXPECT_EQ(first.input.mouseX, -5);
+    EXPECT_EQ(first.input.pad.stickX, 0.5f);
+    EXPECT_TRUE(first.input.pad.start);
+    EXPECT_EQ(first.dice.earlyDraws, std::vector<int>{1804289383});
+    EXPECT_EQ(first.dice.seeds, std::vector<std::int64_t>{1796000003});
+    EXPECT_TRUE(first.focusPaused);
+    EXPECT_EQ(first.width, 640);
+    // Keys and pads are kept as changes: a frame without changes holds none.
+    EXPECT_EQ(tape.frames[1].input.keys, 0u);
+    EXPECT_FALSE(tape.frames[1].focusPaused);
+    EXPECT_EQ(tape.frames[2].input.pad.stickX, 0.0f);
+    ASSERT_EQ(tape.checks.size(), 1u);
+    EXPECT_EQ(tape.checks[0].first, 2u);
+    EXPECT_EQ(tape.checks[0].second.hash, 0xfeedbeefcafeu);
+    ASSERT_TRUE(tape.ended);
+    EXPECT_EQ(tape.end.cause, GameEnd::Shark);
+
+    ASSERT_TRUE(readReplay(recordedGame(0.02f, 0, false), tape, reason)) << reason;
+    EXPECT_FALSE(tape.ended);
+    EXPECT_EQ(tape.frames.size(), 3u);
+}
+
+TEST(ReplayFormat, EveryBadFileIsRefusedWithItsReason)
+{
+    const std::string good = recordedGame();
+    std::string newer = good, flipped = good;
+    newer[8] = 2;
+    flipped[good.size() - 5] ^= 0x10;
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct
+    {
+        std::string bytes;
+        const char* reason;
+    } cases[] = {
+        {"", "not a fishtank replay"},
+        {"PNG\r\n\x1a\nsomething else", "not a fishtank replay"},
+        {std::string(good.size(), '\0'), "not a fishtank replay"},
+        {newer, "newer version of the game (replay format 2"},
+        {good.substr(0, good.size() - 3), "cut short"},
+        {good.substr(0, 10), "holds no recorded game"},
+        {flipped, "damaged"},
+        {good + good.substr(10), "more after the end"},
+        {recordedGame(nan), "a frame's time is nan"},
+        {recordedGame(inf), "a frame's time is inf"},
+        {recordedGame(-0.5f), "a frame's time is -0.5"},
+        {recordedGame(61.0f), "a frame's time is 61"},
+        {recordedGame(0.02f, 1u << 30), "a key is out of range"},
+    };
+    for (const auto& c : cases)
+        EXPECT_NE(why(c.bytes).find(c.reason), std::string::npos)
+            << "expected \"" << c.reason << "\", got \"" << why(c.bytes) << "\"";
+}
+
+// Random damage to the stored games, under the sanitizers in the test command: the reader
+// refuses or reads every file, and never crashes, overruns or hangs.
+TEST(ReplayFormat, SeededMutationsOfTheStoredGamesNeverBreakTheReader)
+{
+    std::mt19937 random(20261208);
+    int refused = 0;
+    for (const char* name : {"lost", "grown", "paused"})
+    {
+        std::ifstream file(std::string(FISHTANK_SOURCE_DIR) + "/tests/replays/" + name + ".replay",
+                           std::ios::binary);
+        const std::string game((std::istreambuf_iterator<char>(file)), {});
+        ASSERT_GT(game.size(), 20u) << name;
+        for (int round = 0; round < 3000; ++round)
+        {
+            std::string bytes = game;
+            const std::size_t at = random() % bytes.size();
+            switch (round % 4)
+            {
+            case 0:
+                bytes[at] = char(bytes[at] ^ (1 << random() % 8));
+                break;
+            case 1:
+                bytes.resize(at);
+                break;
+            case 2:
+                bytes.insert(at, std::string(random() % 64, char(random())));
+                break;
+            default:
+                std::fill(bytes.begin() + long(at),
+                          bytes.begin() + long(std::min(bytes.size(), at + random() % 32)), '\0');
+            }
+            ReplayTape tape;
+            std::string reason;
+            if (!readReplay(bytes, tape, reason))
+            {
+                ++refused;
+                EXPECT_FALSE(reason.empty());
+            }
+        }
+    }
+    EXPECT_GT(refused, 6000) << "the checksums let damaged files through";
+}

@@ -1,0 +1,156 @@
+// Records the stored games of tests/replays with a simple player steering by the tank's
+// records, on the game's own listener and recorder (no window, 60 frames a second, the
+// calendar following the game's time). Run it again, and commit the new games, when a
+// change alters the rules on purpose:  record_games OUTPUT_FOLDER
+#include "game/CameraTrackListener.h"
+#include "game/GameRecorder.h"
+#include "rules/Growth.h"
+#include "scene/FishVisuals.h"
+#include "support/EngineFixture.h"
+
+#include <OgreSceneNode.h>
+
+#include <cmath>
+#include <filesystem>
+#include <iostream>
+
+namespace
+{
+constexpr float kFrame = 1.0f / 60;
+double gameSeconds = 0;
+std::int64_t startDate = 1796000000;
+std::int64_t gameClock()
+{
+    return startDate + std::int64_t(gameSeconds);
+}
+
+// Holds the keys that swim toward the nearest fish it may eat, away from any it may not.
+void steer(PlayableTank& tank, bool careful)
+{
+    const Fish& player = tank.world.player;
+    const Rect me = fishRect(player);
+    float goalX = me.x, goalY = me.y, best = 1e9f;
+    for (const Fish& fish : tank.world.fishes)
+    {
+        const Rect it = fishRect(fish);
+        const float dx = it.x - me.x, dy = it.y - me.y;
+        const float distance = std::sqrt(dx * dx + dy * dy);
+        if (!playerCanEat(player.width, fish.width, fish.isShark))
+        {
+            // Coming closer, and within reach of the player's height: swim to the far side.
+            const bool closing = (fish.direction > 0) == (dx < 0);
+            if (careful && closing && std::fabs(dx) < 190 + it.width && dy < me.height + 40 &&
+                -dy < it.height + 40)
+            {
+                goalY = it.y + it.height / 2 > 200 ? 10.0f : 390.0f - me.height;
+                goalX = me.x;
+                best = -1;
+            }
+        }
+        else if (distance < best && best >= 0 && it.x > 0 && it.x < 480)
+        {
+            best = distance;
+            goalX = it.x;
+            goalY = it.y;
+        }
+    }
+    // The hook catches what comes within reach of its point.
+    const Ogre::Vector3 hook = tank.world.hookNode->getPosition();
+    if (careful && std::fabs(hook.x - me.x) < 90 && std::fabs(hook.y - me.y) < 70)
+        goalY = hook.y + (me.y > hook.y ? 150.0f : -150.0f);
+    tank.keyboard.releaseAll();
+    if (goalX < me.x - 4)
+        tank.keyboard.press(OIS::KC_LEFT);
+    if (goalX > me.x + 4)
+        tank.keyboard.press(OIS::KC_RIGHT);
+    if (goalY < me.y - 4)
+        tank.keyboard.press(OIS::KC_DOWN);
+    if (goalY > me.y + 4)
+        tank.keyboard.press(OIS::KC_UP);
+}
+
+// One game from a fresh tank, begun at the start date: `plan` may press keys of its own at a
+// frame, and true ends the game. Recorded into the folder unless it is empty; returns the
+// meals.
+template <typename Plan> int play(const std::string& folder, bool careful, Plan plan)
+{
+    gameSeconds = 0;
+    ReplayDice dice;
+    dice.clock = gameClock;
+    PlayableTank tank(&dice);
+    if (!folder.empty())
+        tank.listener->record(std::make_unique<GameRecorder>(folder), dice);
+    for (int frame = 0; frame < 60 * 58; ++frame)
+    {
+        steer(tank, careful);
+        const bool over = plan(tank, frame);
+        gameSeconds += kFrame;
+        if (!tank.frame(kFrame) || over)
+        {
+            break;
+        }
+    }
+    tank.listener->endRecording();
+    if (folder.empty())
+        return tank.world.player.eatenCount;
+    std::cout << folder << ": score " << tank.world.player.score << ", meals "
+              << tank.world.player.eatenCount << ", " << gameEndText(tank.listener->gameEnd().cause)
+              << " at second " << int(gameSeconds) << std::endl;
+    return tank.world.player.eatenCount;
+}
+
+// The start date, of the next `tries` from `from` on, at which the careful player eats the
+// most fish.
+template <typename Plan> void findDate(std::int64_t from, int tries, Plan plan)
+{
+    std::int64_t best = from;
+    int most = -1;
+    for (startDate = from; startDate < from + tries; ++startDate)
+    {
+        const int meals = play("", true, plan);
+        if (meals > most)
+        {
+            most = meals;
+            best = startDate;
+        }
+    }
+    startDate = best;
+}
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (argc != 2)
+        return 2;
+    const std::string out = argv[1];
+    // Careless: swims into the first fish larger than the player.
+    play(out + "/lost", false, [](PlayableTank& tank, int) { return !tank.world.player.alive; });
+    // Careful, until it has grown twice (twelve meals), then Q; few games in a minute get
+    // that far, so the game is begun at the date, of twenty thousand, when it eats the most.
+    const auto grown = [](PlayableTank& tank, int)
+    {
+        if (tank.world.player.eatenCount >= 12)
+            tank.keyboard.press(OIS::KC_Q);
+        return !tank.world.player.alive;
+    };
+    findDate(startDate, 20000, grown);
+    play(out + "/grown", true, grown);
+    // Pauses and goes on, is resized, takes a screenshot, then quits.
+    play(out + "/paused", true,
+         [](PlayableTank& tank, int frame)
+         {
+             if (frame == 300 || frame == 420)
+                 tank.keyboard.press(OIS::KC_P);
+             if (frame == 500)
+             {
+                 tank.window.resize(800, 600);
+                 tank.listener->windowResized(&tank.window);
+             }
+             if (frame == 600)
+                 tank.keyboard.press(OIS::KC_SYSRQ);
+             if (frame == 900)
+                 tank.keyboard.press(OIS::KC_ESCAPE);
+             return !tank.world.player.alive;
+         });
+    return 0;
+}
