@@ -1,8 +1,11 @@
 """A game played without input: fish arrive, pause holds them back, and the game ends."""
+import os
+import re
+import subprocess
 import time
 import unittest
 
-from harness import GameTestCase, banner_shown, play_until_game_over
+from harness import RUN_DIR, GameTestCase, banner_shown, play_until_game_over
 
 # The open water left and right of the player's start place, below the score line.
 LEFT_WATER = (60, 60, 330, 660)
@@ -43,12 +46,27 @@ class Play(GameTestCase):
                               "fish swimming in after the pause")
         self.assertCleanExit(game.quit(), game)
 
-    def test_swimming_into_the_fish_ends_the_game_with_the_banner(self):
+    def test_swimming_into_the_fish_ends_the_game_with_the_banner_and_the_game_plays_again(self):
         game = self.launch().start()
-        play_until_game_over(game)
+        over = play_until_game_over(game)
         time.sleep(2)
         self.assertTrue(banner_shown(game.screenshot()), "the banner stays")
         self.assertCleanExit(game.quit(), game)
+        # The recorded game checks out with the score the game showed, and plays back to the
+        # same score line under the same banner.
+        score = re.search(r"Game over with a score of (\d+)", game.log()).group(1)
+        replays = [name for name in os.listdir(game.path("replays")) if name.endswith(".replay")]
+        self.assertEqual(len(replays), 1, replays)
+        replay = game.path(os.path.join("replays", replays[0]))
+        checked = subprocess.run([os.path.join(RUN_DIR, "fishtank"), "--verify", replay],
+                                 cwd=game.folder, capture_output=True, text=True)
+        self.assertEqual(checked.returncode, 0, checked.stdout + checked.stderr)
+        self.assertTrue(checked.stdout.startswith("same: score %s, " % score), checked.stdout)
+        watched = self.launch(args=["--replay", replay]).start()
+        self.display.hold("4", seconds=0.2)
+        end = watched.wait_for_picture(banner_shown, "the recorded game over", timeout=60)
+        self.assertLess(end.differs(over, 14, 12, 380, 36), 40, "the score line differs")
+        self.assertCleanExit(watched.quit("q"), watched)
 
 
 if __name__ == "__main__":
