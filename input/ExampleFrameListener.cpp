@@ -22,7 +22,6 @@ ExampleFrameListener::ExampleFrameListener(Ogre::RenderWindow* window_, Ogre::Ca
                                            Platform& platform_)
     : camera(camera_), window(window_), moveSpeed(input_tuning::kMoveSpeed),
       inputManager(std::move(devices)), mouse(inputManager->mouse),
-      keyboard(inputManager->keyboard), joystick(inputManager->joystick),
       gamepads(inputManager->gamepads), platform(platform_)
 {
     // Anything thrown from here on gives the input back as the members go.

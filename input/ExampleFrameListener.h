@@ -104,11 +104,9 @@ public:
     Ogre::Overlay* gameOverOverlay = nullptr;
     // The devices; null once they have been given back.
     std::unique_ptr<InputSystem> inputManager;
-    OIS::Mouse* mouse = nullptr;
-    OIS::Keyboard* keyboard = nullptr;
-    OIS::JoyStick* joystick = nullptr;
-    Gamepads* gamepads = nullptr;
-    int gamepadsConnected = 0; // as the pads were last read
+    OIS::Mouse* mouse = nullptr;  // its window size follows the window's
+    Gamepads* gamepads = nullptr; // rumbled on a meal and at GAME OVER
+    int gamepadsConnected = 0;    // as the pads were last read
     // Sleeps for the pause key and plays the game's sounds; outlives the listener.
     Platform& platform;
     // What the devices (or a recorded game) said in this frame.
