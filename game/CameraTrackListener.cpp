@@ -85,10 +85,12 @@ bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
 {
     if (playback)
         return watchFrame(evt);
-    framePlayed = newGameBegun = false;
+    newGameBegun = false;
+    // A closed window ends the loop before any input is read or any rule runs.
+    const bool played = !window->isClosed();
     const bool running = ExampleFrameListener::frameStarted(evt);
     if (recorder)
-        recordFrame(evt.timeSinceLastFrame, running, newGameBegun);
+        recordFrame(evt.timeSinceLastFrame, played, running);
     return running;
 }
 
@@ -100,7 +102,6 @@ bool CameraTrackListener::playFrame(float dt)
         timers.hookTimer = float(dice.roll() % kHookDelaySpread + kHookDelayMin);
         timers.hookTimerDrawn = true;
     }
-    framePlayed = true;
     if (!ExampleFrameListener::playFrame(dt))
         return false;
     // A new game starts its clocks with the next frame, as the first game did.
@@ -213,7 +214,7 @@ void CameraTrackListener::startNewGame()
     bestPassed = false;
     hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
     timers = GameTimers{};
-    lost = newBest = false;
+    newBest = false;
     newGameBegun = true;
     hud.noteReplayKept("");
 }
@@ -302,9 +303,7 @@ void CameraTrackListener::loseGame(GameEnd cause)
     player->node->setPosition(kGoneX, kGoneY, kGoneZ);
     if (!wasAlive)
         return; // lost twice in one frame: it ends once
-    lost = true;
     lostTo = cause;
-    lostScore = player->score;
     rumble(kGameOverRumble, kGameOverRumbleMilliseconds);
     Ogre::LogManager::getSingleton().logMessage("Game over with a score of " +
                                                 std::to_string(player->score));

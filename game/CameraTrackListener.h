@@ -99,10 +99,12 @@ private:
     // What the game was and showed as a recording begins.
     ReplayHeader describeGame() const;
     void beginRecording();
-    // After the frame: records it; ends the recording at the end of a game.
-    void recordFrame(float dt, bool running, bool newGame);
+    // After the frame (when one was played): records it; ends the recording at the end of
+    // a game.
+    void recordFrame(float dt, bool played, bool running);
     bool watchFrame(const Ogre::FrameEvent& evt);
-    void readWatchingKeys();
+    // The viewer's own keys: P, 1 to 4; false for Escape or Q.
+    bool readWatchingKeys();
     void showReplayState();
     // A rumble on the gamepads, unless the player switched it off.
     void rumble(float strength, int milliseconds);
@@ -121,15 +123,11 @@ private:
     // The score line as the resources give it, shown again at a new game.
     std::string startingScoreLine;
 
-    // How the game in play ended: lost (and to what, at what score), or not yet.
-    bool lost = false;
-    GameEnd lostTo = GameEnd::Quit;
-    int lostScore = 0;
-    bool newBest = false;      // the game ended on a new best score
-    bool newGameBegun = false; // in this frame
-    ReplayEnd endedGame;       // the game a new game ended
+    GameEnd lostTo = GameEnd::Quit; // what ended the game, once the player's fish is gone
+    bool newBest = false;           // the game ended on a new best score
+    bool newGameBegun = false;      // in this frame
+    ReplayEnd endedGame;            // the game a new game ended
     bool endedWithNewBest = false;
-    bool framePlayed = false;                     // in this frame
     unsigned resizedWidth = 0, resizedHeight = 0; // since the last frame
     std::unique_ptr<GameRecorder> recorder;
     ReplayDice* tapeDice = nullptr;

@@ -9,7 +9,6 @@
 #include <OgreLogManager.h>
 #include <OgreRenderWindow.h>
 
-#include <cstdio>
 #include <ctime>
 #include <iostream>
 
@@ -53,9 +52,9 @@ void CameraTrackListener::beginRecording()
         Ogre::LogManager::getSingleton().logMessage("Recording the game in " + recorder->path());
 }
 
-void CameraTrackListener::recordFrame(float dt, bool running, bool newGame)
+void CameraTrackListener::recordFrame(float dt, bool played, bool running)
 {
-    if (framePlayed)
+    if (played)
     {
         ReplayFrame frame;
         frame.dt = dt;
@@ -69,7 +68,7 @@ void CameraTrackListener::recordFrame(float dt, bool running, bool newGame)
         focusPaused = false;
         resizedWidth = resizedHeight = 0;
     }
-    if (newGame)
+    if (newGameBegun)
     {
         // The game that ended is complete; the next one is recorded from its first frame.
         recorder->end(endedGame, endedWithNewBest);
@@ -83,7 +82,7 @@ void CameraTrackListener::endRecording()
 {
     if (!recorder)
         return;
-    if (!lost)
+    if (player->alive)
         newBest = best.offer(player->score); // quit with a score above the best
     recorder->end(gameEnd(), newBest);
     recorder.reset();
@@ -107,7 +106,7 @@ ReplayCheck CameraTrackListener::tankCheck() const
 
 ReplayEnd CameraTrackListener::gameEnd() const
 {
-    return lost ? ReplayEnd{lostScore, lostTo, 0} : ReplayEnd{player->score, GameEnd::Quit, 0};
+    return ReplayEnd{player->score, player->alive ? GameEnd::Quit : lostTo, 0};
 }
 
 void CameraTrackListener::watch(std::unique_ptr<ReplayPlayback> playback_, ReplayDice& dice_)
@@ -141,12 +140,14 @@ bool CameraTrackListener::playRecorded(const ReplayFrame& frame)
     return playFrame(frame.dt);
 }
 
-void CameraTrackListener::readWatchingKeys()
+bool CameraTrackListener::readWatchingKeys()
 {
     OIS::Keyboard* keys = inputManager != nullptr ? inputManager->keyboard : nullptr;
     if (keys == nullptr)
-        return;
+        return true;
     keys->capture();
+    if (keys->isKeyDown(OIS::KC_ESCAPE) || keys->isKeyDown(OIS::KC_Q))
+        return false;
     const bool p = keys->isKeyDown(OIS::KC_P);
     if (p && !watchPHeld)
         watchPaused = !watchPaused;
@@ -154,15 +155,12 @@ void CameraTrackListener::readWatchingKeys()
     for (int i = 0; i < 4; ++i)
         if (keys->isKeyDown(kWatchSpeedKeys[i]))
             watchSpeed = i;
+    return true;
 }
 
 bool CameraTrackListener::watchFrame(const Ogre::FrameEvent& evt)
 {
-    if (window->isClosed())
-        return false;
-    readWatchingKeys();
-    OIS::Keyboard* keys = inputManager != nullptr ? inputManager->keyboard : nullptr;
-    if (keys != nullptr && (keys->isKeyDown(OIS::KC_ESCAPE) || keys->isKeyDown(OIS::KC_Q)))
+    if (window->isClosed() || !readWatchingKeys())
         return false;
     if (!watchPaused)
         watchBudget += evt.timeSinceLastFrame * kWatchSpeeds[watchSpeed];
@@ -181,9 +179,8 @@ bool CameraTrackListener::watchFrame(const Ogre::FrameEvent& evt)
         std::cerr << "fishtank: the replay " << playback->differs() << std::endl;
         Ogre::LogManager::getSingleton().logMessage("The replay " + playback->differs());
     }
+    // Each recorded frame played has put the cues where its fish are.
     showReplayState();
-    if (cues)
-        cues->update(*player, *fishes);
     return true;
 }
 
