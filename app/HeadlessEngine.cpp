@@ -146,7 +146,7 @@ void HeadlessWindow::getCustomAttribute(const Ogre::String& name, void* data)
         *static_cast<unsigned long*>(data) = 42;
 }
 
-HeadlessEngine::HeadlessEngine(const std::string& materialScript)
+HeadlessEngine::HeadlessEngine(const std::string& materialScript, BareOverlays overlays)
 {
     root = std::make_unique<Ogre::Root>("", "", "");
     // Cameras need vertex buffers even when nothing is drawn.
@@ -157,15 +157,22 @@ HeadlessEngine::HeadlessEngine(const std::string& materialScript)
     overlaySystem = std::make_unique<Ogre::OverlaySystem>();
     Ogre::MaterialManager::getSingleton().initialise();
     materials = loadMaterialScript(materialScript);
-    makeBareOverlay("ScoreOverlay", {"ScoreTextArea"});
-    makeBareOverlay("GameOverOverlay", {"GameOverTextArea"});
-    makeBareHudOverlays();
-    scene = root->createSceneManager();
+    if (overlays.scoreOverlay)
+        makeBareOverlay("ScoreOverlay", {"ScoreTextArea"});
+    if (overlays.gameOverOverlay)
+        makeBareOverlay("GameOverOverlay", {"GameOverTextArea"});
+    if (overlays.hudOverlays)
+        makeBareHudOverlays();
 }
 
 HeadlessEngine::~HeadlessEngine()
 {
-    root->destroySceneManager(scene);
+    // The scenes go first: their fish and panels use the materials and overlays below.
+    std::vector<Ogre::SceneManager*> scenes;
+    for (const auto& named : root->getSceneManagers())
+        scenes.push_back(named.second);
+    for (Ogre::SceneManager* scene : scenes)
+        root->destroySceneManager(scene);
     overlaySystem.reset();
     materials.clear();
     programs.reset();

@@ -63,13 +63,22 @@ public:
     void getCustomAttribute(const Ogre::String& name, void* data) override;
 };
 
+// Which of the game's overlays a headless engine makes bare; all of them unless told.
+struct BareOverlays
+{
+    bool scoreOverlay = true;
+    bool gameOverOverlay = true;
+    bool hudOverlays = true; // best score, hint, sound marker, replay line, controls, "NEW BEST!"
+};
+
 // The engine with no render system and no window, for running the game's rules as fast as
 // they go: scene nodes and billboard sets, the game's materials (their pictures named,
-// never read) and bare overlays. Made after a log manager, gone before it.
+// never read) and bare overlays. Made after a log manager, gone before it; scene managers
+// made on its root go with it.
 class HeadlessEngine
 {
 public:
-    explicit HeadlessEngine(const std::string& materialScript);
+    explicit HeadlessEngine(const std::string& materialScript, BareOverlays overlays = {});
     ~HeadlessEngine();
     HeadlessEngine(const HeadlessEngine&) = delete;
     HeadlessEngine& operator=(const HeadlessEngine&) = delete;
@@ -80,5 +89,4 @@ public:
     std::unique_ptr<Ogre::GpuProgramManager> programs;
     std::unique_ptr<Ogre::OverlaySystem> overlaySystem;
     std::vector<Ogre::MaterialPtr> materials;
-    Ogre::SceneManager* scene = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "rules/BestScore.h"
 
 #include <OgreLogManager.h>
+#include <OgreRoot.h>
 
 #include <ostream>
 
@@ -53,9 +54,10 @@ int verifyReplay(const std::string& path, std::ostream& out, std::ostream& err)
     logs.createLog("verify", true, false, true);
     HeadlessEngine engine(materials);
     HeadlessWindow window(unsigned(tape.header.width), unsigned(tape.header.height));
-    Ogre::Camera* camera = createPlayerCamera(engine.scene);
+    Ogre::SceneManager* scene = engine.root->createSceneManager();
+    Ogre::Camera* camera = createPlayerCamera(scene);
     TankRecords tank;
-    buildTank(engine.scene, camera, tank);
+    buildTank(scene, camera, tank);
     SandboxPlatform sandbox;
     fillSandbox(sandbox, tape.header);
     ReplayDice dice;

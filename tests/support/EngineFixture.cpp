@@ -43,22 +43,8 @@ WindowlessEngine::WindowlessEngine(Options options)
     // Relative to the working directory: the build's test folder.
     Ogre::Log* log = logs->createLog("fishtank_tests.log", true, false, false);
     log->addListener(&logCatcher);
-    root = std::make_unique<Ogre::Root>("", "", "");
-    // Cameras need vertex buffers even when nothing is drawn.
-    buffers = std::make_unique<Ogre::DefaultHardwareBufferManager>();
-    textures = std::make_unique<NullTextureManager>();
-    // The water's shaders are declared in the script; without a renderer they stay empty.
-    programs = std::make_unique<Ogre::GpuProgramManager>();
-    overlaySystem = std::make_unique<Ogre::OverlaySystem>();
-    Ogre::MaterialManager::getSingleton().initialise();
-    gameMaterials = loadMaterialScript(std::string(FISHTANK_SOURCE_DIR) +
-                                       "/resources/materials/fishtank.material");
-    if (options.scoreOverlay)
-        makeBareOverlay("ScoreOverlay", {"ScoreTextArea"});
-    if (options.gameOverOverlay)
-        makeBareOverlay("GameOverOverlay", {"GameOverTextArea"});
-    if (options.hudOverlays)
-        makeBareHudOverlays();
+    headless = std::make_unique<HeadlessEngine>(
+        std::string(FISHTANK_SOURCE_DIR) + "/resources/materials/fishtank.material", options);
     ownScene.reset(new CountingSceneManager("TestScene"));
     scene = ownScene.get();
 }
@@ -66,12 +52,7 @@ WindowlessEngine::WindowlessEngine(Options options)
 WindowlessEngine::~WindowlessEngine()
 {
     ownScene.reset();
-    overlaySystem.reset();
-    gameMaterials.clear();
-    programs.reset();
-    textures.reset();
-    buffers.reset();
-    root.reset();
+    headless.reset();
     logs->getDefaultLog()->removeListener(&logCatcher);
     logs.reset();
 }
@@ -104,7 +85,7 @@ size_t WindowlessEngine::renderQueueListenerCount() const
 std::vector<Ogre::Pass*> WindowlessEngine::gamePasses() const
 {
     std::vector<Ogre::Pass*> passes;
-    for (const Ogre::MaterialPtr& material : gameMaterials)
+    for (const Ogre::MaterialPtr& material : headless->materials)
         for (Ogre::Technique* technique : material->getTechniques())
             for (Ogre::Pass* pass : technique->getPasses())
                 passes.push_back(pass);

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "app/HeadlessEngine.h"
 #include "game/TankScene.h"
 #include "support/FakeDevices.h"
 #include "support/ScriptedDice.h"
 
-#include <OgreDefaultHardwareBufferManager.h>
 #include <OgreLog.h>
 #include <OgrePrerequisites.h>
 
@@ -12,10 +12,6 @@
 #include <string>
 #include <vector>
 
-namespace Ogre
-{
-class OverlaySystem;
-}
 class CameraTrackListener;
 
 // Keeps every engine log line so a test can look for one.
@@ -38,12 +34,7 @@ public:
 class WindowlessEngine
 {
 public:
-    struct Options
-    {
-        bool scoreOverlay = true;
-        bool gameOverOverlay = true;
-        bool hudOverlays = true; // best score, hint, sound marker, controls, "NEW BEST!"
-    };
+    using Options = BareOverlays;
     WindowlessEngine();
     explicit WindowlessEngine(Options options);
     ~WindowlessEngine();
@@ -61,13 +52,8 @@ public:
 
     std::unique_ptr<Ogre::LogManager> logs;
     LogCatcher logCatcher;
-    std::unique_ptr<Ogre::Root> root;
-    std::unique_ptr<Ogre::DefaultHardwareBufferManager> buffers;
-    std::unique_ptr<Ogre::TextureManager> textures;
-    std::unique_ptr<Ogre::GpuProgramManager> programs;
-    std::unique_ptr<Ogre::OverlaySystem> overlaySystem;
+    std::unique_ptr<HeadlessEngine> headless;
     std::unique_ptr<Ogre::SceneManager> ownScene;
-    std::vector<Ogre::MaterialPtr> gameMaterials;
     Ogre::SceneManager* scene = nullptr;
 };
 
