@@ -40,14 +40,12 @@ FakeJoyStick::FakeJoyStick() : OIS::JoyStick("fake", false, 0, nullptr) {}
 
 bool RecordingPlatform::readGameFile(const std::string& name, std::string& text, std::string& error)
 {
-    auto found = files.find(name);
-    if (found == files.end() || unreadable.count(name) != 0)
+    if (files.count(name) != 0 && unreadable.count(name) != 0)
     {
-        error = name + (found == files.end() ? " is missing" : " cannot be read");
+        error = name + " cannot be read";
         return false;
     }
-    text = found->second;
-    return true;
+    return SandboxPlatform::readGameFile(name, text, error);
 }
 
 bool RecordingPlatform::writeGameFile(const std::string& name, const std::string& text,
@@ -59,25 +57,5 @@ bool RecordingPlatform::writeGameFile(const std::string& name, const std::string
         error = name + " cannot be written";
         return false;
     }
-    files[name] = text;
-    return true;
-}
-
-bool RecordingPlatform::gameFileExists(const std::string& name)
-{
-    return files.count(name) != 0;
-}
-
-bool RecordingPlatform::renameGameFile(const std::string& from, const std::string& to,
-                                       std::string& error)
-{
-    auto found = files.find(from);
-    if (found == files.end())
-    {
-        error = from + " is missing";
-        return false;
-    }
-    files[to] = found->second;
-    files.erase(from);
-    return true;
+    return SandboxPlatform::writeGameFile(name, text, error);
 }

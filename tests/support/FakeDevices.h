@@ -2,7 +2,7 @@
 
 #include "app/HeadlessEngine.h"
 #include "input/InputSystem.h"
-#include "platform/Platform.h"
+#include "platform/SandboxPlatform.h"
 
 #include <OISJoyStick.h>
 #include <OISKeyboard.h>
@@ -82,8 +82,9 @@ public:
     int copies = 0;
 };
 
-// Records what the game asked of the desktop instead of doing it.
-class RecordingPlatform : public Platform
+// Records what the game asked of the desktop instead of doing it; its files live in memory,
+// as a watched game's do.
+class RecordingPlatform : public SandboxPlatform
 {
 public:
     void sleepMilliseconds(int milliseconds) override { sleeps.push_back(milliseconds); }
@@ -92,12 +93,10 @@ public:
     {
         errors.push_back(caption + "\n" + text);
     }
+    std::string preloadSound(const std::string&) override { return ""; }
     bool readGameFile(const std::string& name, std::string& text, std::string& error) override;
     bool writeGameFile(const std::string& name, const std::string& text,
                        std::string& error) override;
-    bool gameFileExists(const std::string& name) override;
-    bool renameGameFile(const std::string& from, const std::string& to,
-                        std::string& error) override;
     WindowFocus focusOf(void*, unsigned long) override { return focus; }
     bool screenSize(void*, unsigned long, unsigned& width, unsigned& height) override
     {
@@ -109,9 +108,8 @@ public:
     std::vector<int> sleeps;
     std::vector<std::string> sounds;
     std::vector<std::string> errors;
-    // The game's files by name; a name in `unwritable` cannot be written, one in
-    // `unreadable` is there but cannot be read.
-    std::map<std::string, std::string> files;
+    // A name in `unwritable` (of the files) cannot be written, one in `unreadable` is there
+    // but cannot be read.
     std::set<std::string> unwritable;
     std::set<std::string> unreadable;
     int writes = 0;
