@@ -7,7 +7,7 @@
 #include <cstring>
 #include <filesystem>
 
-std::string unreadableFileReason(const std::string& path, bool mayBeMissing)
+std::string unreadableFileReason(const std::string& path, bool mayBeMissing, std::size_t largest)
 {
     struct stat status
     {
@@ -24,6 +24,8 @@ std::string unreadableFileReason(const std::string& path, bool mayBeMissing)
         return path + " is not a plain file (a pipe or a device?) where the game needs one";
     if (access(path.c_str(), R_OK) != 0)
         return path + " cannot be read: " + std::strerror(errno);
+    if (std::uintmax_t(status.st_size) > largest)
+        return path + " is larger than " + std::to_string(largest) + " bytes";
     return "";
 }
 

@@ -1,8 +1,12 @@
 #include "platform/Gamepads.h"
 
+#include "platform/SafeFile.h"
+
 #include <SDL.h>
+#include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 #include <cstdlib>
 #include <fstream>
@@ -10,6 +14,9 @@
 
 namespace
 {
+constexpr std::size_t kLargestMappingsFile = 1u << 20; // the community's file is ~600 KB
+constexpr int kEventsAtOnce = 64;
+
 float axis(SDL_GameController* pad, SDL_GameControllerAxis which)
 {
     return float(SDL_GameControllerGetAxis(pad, which)) / 32767.0f;
@@ -103,6 +110,14 @@ VirtualPad::~VirtualPad()
             SDL_JoystickDetachVirtual(index);
 }
 
+std::string VirtualPad::guid() const
+{
+    char text[64] = {};
+    if (joystick != nullptr)
+        SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(joystick), text, sizeof text);
+    return text;
+}
+
 void VirtualPad::hold(const PadInput& input)
 {
     if (joystick == nullptr)
@@ -125,16 +140,19 @@ Gamepads::Gamepads(const std::string& mappingsFile)
         return;
     }
     working = true;
-    std::ifstream mappings(mappingsFile);
-    std::string line;
-    for (int number = 1; std::getline(mappings, line); ++number)
+    std::string text, why;
+    struct stat status
     {
-        if (line.empty() || line[0] == '#')
-            continue;
-        if (SDL_GameControllerAddMapping(line.c_str()) < 0)
-            pending.push_back(mappingsFile + ", line " + std::to_string(number) +
-                              " skipped: " + SDL_GetError());
+    };
+    // No file is the usual case; anything else at the name that cannot be read is named.
+    if (lstat(mappingsFile.c_str(), &status) == 0 || errno != ENOENT)
+    {
+        if (readSmallFile(mappingsFile, kLargestMappingsFile, text, why))
+            mappings = readPadMappings(text, mappingsFile);
+        else
+            pending.push_back(why + "; the player's own pad mappings are skipped");
     }
+    pending.insert(pending.end(), mappings.notes.begin(), mappings.notes.end());
     if (const char* file = std::getenv("FISHTANK_VIRTUAL_PAD"))
         virtualPadFile = file;
 }
@@ -165,10 +183,16 @@ void Gamepads::driveVirtualPad()
 
 void Gamepads::add(int deviceIndex, std::vector<std::string>& news)
 {
+    char guid[64] = {};
+    SDL_JoystickGetGUIDString(SDL_JoystickGetDeviceGUID(deviceIndex), guid, sizeof guid);
+    // The player's line for this pad goes to SDL now, when it is needed.
+    if (const std::string* line = findPadMapping(mappings, guid);
+        line != nullptr && handedToSdl.insert(*line).second &&
+        SDL_GameControllerAddMapping(line->c_str()) < 0)
+        news.push_back("The player's mapping for the pad " + std::string(guid) +
+                       " was refused: " + SDL_GetError());
     if (!SDL_IsGameController(deviceIndex))
     {
-        char guid[64] = {};
-        SDL_JoystickGetGUIDString(SDL_JoystickGetDeviceGUID(deviceIndex), guid, sizeof guid);
         const char* name = SDL_JoystickNameForIndex(deviceIndex);
         news.push_back(std::string("A joystick SDL does not know as a gamepad: ") +
                        (name ? name : "no name") + " (GUID " + guid +
@@ -209,18 +233,23 @@ PadInput Gamepads::read(std::vector<std::string>& news)
         driveVirtualPad();
     SDL_GameControllerUpdate();
     SDL_PumpEvents();
-    SDL_Event event;
-    while (SDL_PeepEvents(&event, 1, SDL_GETEVENT, SDL_JOYDEVICEADDED,
-                          SDL_CONTROLLERDEVICEREMAPPED) > 0)
-    {
-        if (event.type == SDL_JOYDEVICEADDED)
-            add(event.jdevice.which, news);
-        else if (event.type == SDL_CONTROLLERDEVICEREMOVED)
+    // Every event is taken, the sticks' and buttons' too (their state is read below): SDL
+    // queues them all, and a full queue would hide a pad pulled out.
+    SDL_Event events[kEventsAtOnce];
+    int taken = 0;
+    while ((taken = SDL_PeepEvents(events, kEventsAtOnce, SDL_GETEVENT, SDL_FIRSTEVENT,
+                                   SDL_LASTEVENT)) > 0)
+        for (int i = 0; i < taken; ++i)
         {
-            input.padRemoved = input.padRemoved || pads.count(event.cdevice.which) != 0;
-            remove(event.cdevice.which, news);
+            const SDL_Event& event = events[i];
+            if (event.type == SDL_JOYDEVICEADDED)
+                add(event.jdevice.which, news);
+            else if (event.type == SDL_CONTROLLERDEVICEREMOVED)
+            {
+                input.padRemoved = input.padRemoved || pads.count(event.cdevice.which) != 0;
+                remove(event.cdevice.which, news);
+            }
         }
-    }
     for (const auto& [id, pad] : pads)
     {
         // The pad pushed furthest on each axis steers.

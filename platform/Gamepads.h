@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/PadMappings.h"
+
 #include <SDL_gamecontroller.h>
 
 #include <map>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -32,6 +35,8 @@ public:
     VirtualPad& operator=(const VirtualPad&) = delete;
 
     bool attached() const { return joystick != nullptr; }
+    // The GUID SDL gives it, as mapping lines write it.
+    std::string guid() const;
     // Holds the stick and the buttons as given (padRemoved and connected are not read).
     void hold(const PadInput& input);
 
@@ -43,7 +48,8 @@ private:
 // Every pad SDL knows as a game controller, with the same layout whatever its maker,
 // plugged in before the game or at any time during it. Mappings for pads SDL does not know
 // come from SDL's own database, SDL_GAMECONTROLLERCONFIG and the player's
-// gamecontrollerdb.txt (a bad line there is skipped and reported). No pad, or no SDL
+// gamecontrollerdb.txt (a plain file of at most 1 MB; a bad line there is skipped and
+// reported). No pad, or no SDL
 // joystick support at all, is the usual case: the game plays on the keyboard.
 class Gamepads
 {
@@ -69,6 +75,8 @@ private:
     bool working = false;
     std::vector<std::string> pending; // said at start, before the first read
     std::map<SDL_JoystickID, SDL_GameController*> pads;
+    PadMappings mappings;              // the player's own, by GUID
+    std::set<std::string> handedToSdl; // the lines of those already given to SDL
     // A pad that a test drives from a small file named by FISHTANK_VIRTUAL_PAD: one line of
     // "attached=1 x=0.5 y=0 south=1 start=0 back=0 up=0 down=0 left=0 right=0" (missing
     // keys are 0), read at every frame.

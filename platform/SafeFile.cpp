@@ -9,7 +9,6 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 
 namespace
 {
@@ -19,6 +18,11 @@ int (*syncToDisk)(int) = fsync;
 std::string lastError()
 {
     return std::strerror(errno);
+}
+
+std::string tooLarge(const std::string& name, std::size_t limit)
+{
+    return name + " is larger than " + std::to_string(limit) + " bytes";
 }
 
 // Writes all the bytes and makes sure they reached the disk; false with errno set if not.
@@ -142,26 +146,42 @@ bool replaceFileWhole(const std::string& name, const std::string& bytes, std::st
 bool readSmallFile(const std::string& name, std::size_t limit, std::string& text,
                    std::string& error)
 {
-    error = unreadableFileReason(name, false);
+    // Opened before it is looked at, and without waiting: what is checked is what is read,
+    // and a pipe planted at the name cannot hold the game up.
+    const int fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0)
+    {
+        error = errno == EISDIR ? name + " is a folder where the game needs a file"
+                                : name + " cannot be read: " + lastError();
+        return false;
+    }
+    struct stat status
+    {
+    };
+    error = fstat(fd, &status) != 0   ? name + " cannot be read: " + lastError()
+            : S_ISDIR(status.st_mode) ? name + " is a folder where the game needs a file"
+            : !S_ISREG(status.st_mode)
+                ? name + " is not a plain file (a pipe or a device?) where the game needs one"
+            : std::size_t(status.st_size) > limit ? tooLarge(name, limit)
+                                                  : "";
+    std::string contents;
+    // One more byte than allowed tells a file that grew since it was looked at.
+    char buffer[4096];
+    while (error.empty())
+    {
+        const ssize_t got = read(fd, buffer, sizeof buffer);
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            error = name + " cannot be read: " + lastError();
+        else if (got == 0)
+            break;
+        else if (contents.append(buffer, std::size_t(got)).size() > limit)
+            error = tooLarge(name, limit);
+    }
+    close(fd);
     if (!error.empty())
         return false;
-    std::ifstream file(name, std::ios::binary);
-    std::string contents;
-    char buffer[256];
-    while (file.read(buffer, sizeof buffer) || file.gcount() > 0)
-    {
-        contents.append(buffer, std::size_t(file.gcount()));
-        if (contents.size() > limit)
-        {
-            error = name + " is larger than " + std::to_string(limit) + " bytes";
-            return false;
-        }
-    }
-    if (file.bad())
-    {
-        error = name + " cannot be read";
-        return false;
-    }
-    text = contents;
+    text = std::move(contents);
     return true;
 }

@@ -7,6 +7,7 @@
 #include "support/GameTest.h"
 
 #include <OgreSceneNode.h>
+#include <SDL.h>
 
 #include <cstdio>
 #include <fstream>
@@ -127,21 +128,63 @@ TEST(NoGamepad, IsTheUsualCase)
     EXPECT_EQ(tank.joystick.captures, 0);
 }
 
-TEST(GamepadMappings, ThePlayersOwnAreReadAndABadLineIsSkippedAndNamed)
+TEST(GamepadMappings, ThePlayersOwnLineIsGivenToSdlOnceWhenItsPadComes)
 {
     const std::string file = "gamepad_mappings_test.txt";
-    std::ofstream(file) << "# my pads\n"
-                        << "not a mapping line\n"
-                        << "03000000de280000ff11000001000000,Homemade Pad,a:b0,b:b1,start:b7,"
-                           "leftx:a0,lefty:a1,platform:Linux,\n";
+    std::string guid;
+    {
+        Gamepads first("no such file");
+        guid = VirtualPad().guid();
+    }
+    ASSERT_FALSE(guid.empty());
+    std::ofstream(file) << "# my pads\nnot a mapping line\n"
+                        << "03000000de280000ff11000001000000,Another Pad,a:b0,leftx:a0,\n"
+                        << guid
+                        << ",Homemade Pad,a:b0,start:b6,leftx:a0,lefty:a1,platform:Linux,\n";
     Gamepads pads(file);
+    std::remove(file.c_str());
     std::vector<std::string> news;
     pads.read(news);
-    std::remove(file.c_str());
-    ASSERT_EQ(news.size(), 1u);
+    ASSERT_EQ(news.size(), 2u);
     EXPECT_EQ(news[0].rfind(file + ", line 2 skipped: ", 0), 0u) << news[0];
-    char* mapping = SDL_GameControllerMappingForGUID(
-        SDL_JoystickGetGUIDFromString("03000000de280000ff11000001000000"));
-    EXPECT_NE(mapping, nullptr);
-    SDL_free(mapping);
+    EXPECT_EQ(news[1], file + ": 2 pad mappings for this system");
+    const auto handedToSdl = []
+    {
+        int found = 0;
+        for (int i = 0; i < SDL_GameControllerNumMappings(); ++i)
+        {
+            char* mapping = SDL_GameControllerMappingForIndex(i);
+            found += std::string(mapping).find(",Homemade Pad,") != std::string::npos;
+            SDL_free(mapping);
+        }
+        return found;
+    };
+    EXPECT_EQ(handedToSdl(), 0) << "not before its pad comes";
+    for (int plugged = 1; plugged <= 2; ++plugged)
+    {
+        VirtualPad pad;
+        EXPECT_EQ(pads.read(news).connected, 1);
+        EXPECT_EQ(handedToSdl(), 1) << "plugged in " << plugged << " times";
+    }
+}
+
+TEST(GamepadDrain, APadMovedSeventyThousandTimesIsStillSeenWhenPulledOut)
+{
+    Gamepads pads("no such file");
+    auto pad = std::make_unique<VirtualPad>();
+    std::vector<std::string> news;
+    PadInput held;
+    for (int move = 0; move < 70000; ++move)
+    {
+        held.stickX = move % 2 == 0 ? 0.5f : -0.5f;
+        held.south = move % 3 == 0;
+        pad->hold(held);
+        ASSERT_EQ(pads.read(news).connected, 1) << "after " << move << " moves";
+    }
+    EXPECT_EQ(SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_FIRSTEVENT, SDL_LASTEVENT), 0)
+        << "nothing is left queued";
+    pad.reset();
+    const PadInput after = pads.read(news);
+    EXPECT_TRUE(after.padRemoved);
+    EXPECT_EQ(after.connected, 0);
 }

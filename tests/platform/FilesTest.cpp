@@ -1,4 +1,5 @@
 #include "platform/FileCheck.h"
+#include "platform/Gamepads.h"
 #include "platform/SafeFile.h"
 
 #include <gtest/gtest.h>
@@ -138,4 +139,57 @@ TEST_F(FilesTest, OnlyAReadablePlainFilePassesTheCheck)
     EXPECT_NE(unreadableEntryReason(".").find("pipe.cfg"), std::string::npos);
     fs::remove("pipe.cfg");
     EXPECT_EQ(unreadableEntryReason("."), "");
+}
+
+TEST_F(FilesTest, EveryReaderOfThePlayersFilesRefusesWhatIsNoSmallPlainFileAndSaysWhy)
+{
+    constexpr std::size_t kLimit = 1u << 20; // as the pad mappings have it
+    ASSERT_EQ(mkfifo("pipe", 0600), 0);
+    fs::create_symlink("/dev/zero", "endless");
+    fs::create_directory("folder");
+    std::ofstream("huge") << std::string(kLimit + 1, 'x');
+    std::ofstream("plain") << "sound = off\n";
+    fs::create_symlink("plain", "link to plain");
+    // Each reader, and what it says about a file it refuses (empty when it reads it).
+    struct Reader
+    {
+        const char* name;
+        std::string (*refusal)(const std::string& file);
+    };
+    const Reader readers[] = {
+        {"a game file",
+         [](const std::string& file)
+         {
+             std::string text, error;
+             return readSmallFile(file, kLimit, text, error) ? "" : error;
+         }},
+        {"an engine file",
+         [](const std::string& file) { return unreadableFileReason(file, true, kLimit); }},
+        {"the pad mappings",
+         [](const std::string& file)
+         {
+             Gamepads pads(file);
+             std::vector<std::string> news;
+             pads.read(news);
+             return news.empty() || news[0].find("skipped:") != std::string::npos ? std::string()
+                                                                                  : news[0];
+         }},
+    };
+    const std::pair<const char*, const char*> files[] = {
+        {"pipe", "is not a plain file"},
+        {"endless", "is not a plain file"},
+        {"folder", "is a folder"},
+        {"huge", "is larger than 1048576 bytes"},
+        {"plain", ""},
+        {"link to plain", ""},
+    };
+    for (const Reader& reader : readers)
+        for (const auto& [file, words] : files)
+        {
+            SCOPED_TRACE(std::string(reader.name) + ": " + file);
+            const std::string said = reader.refusal(file);
+            EXPECT_EQ(said.rfind(file, 0), std::string(words).empty() ? std::string::npos : 0u)
+                << said;
+            EXPECT_NE(said.find(words), std::string::npos) << said;
+        }
 }
