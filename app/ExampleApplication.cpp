@@ -1,6 +1,7 @@
 #include "app/ExampleApplication.h"
 
 #include "app/GamePictures.h"
+#include "app/LogFile.h"
 #include "app/RenderLoopListener.h"
 #include "app/RenderSettings.h"
 #include "input/ExampleFrameListener.h"
@@ -40,6 +41,8 @@ const Ogre::Vector3 kCameraOffset(0, 0, game_tuning::kCameraDistance);
 const Ogre::Vector3 kCameraTarget(0, 0, -300);
 constexpr Ogre::Real kNearClip = 5;
 constexpr int kDefaultMipmaps = 5;
+// The engine's own files are a few KB; anything much larger is not one.
+constexpr std::size_t kLargestSettingsFile = 1u << 20;
 
 // The smoothing (samples a pixel) chosen in the dialog; 0 where the renderer offers none.
 int chosenSamples(Ogre::RenderSystem& renderSystem)
@@ -92,27 +95,43 @@ bool ExampleApplication::setUp()
                     "ExampleApplication::setUp");
     installXErrorHandlers();
     ignoreFileSizeSignal();
-    // A folder or a pipe where one of these files should be would hang the engine's reader.
-    for (const char* name : {"plugins.cfg", "ogre.cfg", "resources.cfg", "Ogre.log"})
+    // A folder or a pipe where one of these files should be would hang the engine's reader,
+    // and a huge one would hold up the start.
+    for (const char* name : {"plugins.cfg", "ogre.cfg", "resources.cfg"})
     {
-        const std::string reason = unreadableFileReason(resourcePath + name, true);
+        const std::string reason =
+            unreadableFileReason(resourcePath + name, true, kLargestSettingsFile);
         if (!reason.empty())
             OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND, reason, "ExampleApplication::setUp");
     }
-    // A second game here would write over this one's log, settings and best score.
-    folderLock = std::make_unique<FolderLock>(resourcePath + "fishtank.lock");
-    if (!folderLock->held())
-        OGRE_EXCEPT(Ogre::Exception::ERR_DUPLICATE_ITEM,
-                    "Another fishtank game is running in this folder; only one game at a time "
-                    "can keep its files here",
+    // Watching a recorded game writes nothing in the game's folder: its log goes to
+    // standard error, and it takes no lock, so it can run beside a game being played.
+    if (!onlyWatching)
+    {
+        // A second game here would write over this one's log, settings and best score.
+        folderLock = std::make_unique<FolderLock>(resourcePath + "fishtank.lock");
+        if (!folderLock->held())
+            OGRE_EXCEPT(Ogre::Exception::ERR_DUPLICATE_ITEM,
+                        "Another fishtank game is running in this folder; only one game at a "
+                        "time can keep its files here",
+                        "ExampleApplication::setUp");
+    }
+    logFile = std::make_unique<LogFile>(onlyWatching ? "" : resourcePath + "Ogre.log");
+    if (logFile->problem().find("where the game needs") != std::string::npos)
+        OGRE_EXCEPT(Ogre::Exception::ERR_CANNOT_WRITE_TO_FILE, logFile->problem(),
                     "ExampleApplication::setUp");
-    // The engine's log goes to Ogre.log only: standard output and standard error are the
-    // game's own.
+    if (!logFile->problem().empty())
+        std::cerr << "fishtank: the game plays without its log: " << logFile->problem()
+                  << std::endl;
+    // The engine's log goes through the game's own writer only: standard output and
+    // standard error are the game's own.
     logs = std::make_unique<Ogre::LogManager>();
-    logs->createLog(resourcePath + "Ogre.log", true, false, false);
+    logs->createLog(resourcePath + "Ogre.log", true, false, true)->addListener(logFile.get());
+    if (!logFile->note().empty())
+        logs->logMessage(logFile->note());
     if (const char* note = std::getenv("FISHTANK_LAUNCHER_NOTE"))
         logs->logMessage(note);
-    if (!folderLock->unlockedReason().empty())
+    if (folderLock && !folderLock->unlockedReason().empty())
         logs->logMessage("Played without a lock on the folder: " + folderLock->unlockedReason());
     root = std::make_unique<Ogre::Root>(resourcePath + "plugins.cfg", resourcePath + "ogre.cfg",
                                         resourcePath + "Ogre.log");
@@ -140,7 +159,8 @@ bool ExampleApplication::openRenderWindow()
     if (!OgreBites::getNativeConfigDialog()->display())
         return false;
     keepColoursTrue(*root->getRenderSystem(), settingsFile);
-    saveRenderSettings(*root, settingsFile);
+    if (!onlyWatching)
+        saveRenderSettings(*root, settingsFile);
     // A window without a depth buffer is taken only where it keeps the player's smoothing.
     askForSamples(chosenSamples(*root->getRenderSystem()));
     // The renderer starts with the window; a software one cannot survive a tight limit.

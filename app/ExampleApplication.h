@@ -11,6 +11,7 @@ class OverlaySystem;
 }
 class ExampleFrameListener;
 class FolderLock;
+class LogFile;
 class Platform;
 class RenderLoopListener;
 
@@ -57,6 +58,10 @@ public:
 protected:
     // Held from the start of setUp until the game is gone.
     std::unique_ptr<FolderLock> folderLock;
+    // A recorded game is being watched: nothing is written in the game's folder.
+    bool onlyWatching = false;
+    // Where the engine's log goes; outlives the log manager.
+    std::unique_ptr<LogFile> logFile;
     // Made before the root and gone after it, which logs to the end.
     std::unique_ptr<Ogre::LogManager> logs;
     std::unique_ptr<Ogre::Root> root;

@@ -1,6 +1,9 @@
 #include "app/RenderSettings.h"
 
+#include "platform/SafeFile.h"
+
 #include <Ogre.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -162,15 +165,24 @@ void keepColoursTrue(Ogre::RenderSystem& renderer, const std::string& settingsFi
 
 void saveRenderSettings(Ogre::Root& root, const std::string& settingsFile)
 {
-    errno = 0;
-    try
+    // Written as the engine writes it, but whole and as the game's own file: a crash never
+    // leaves half of it, and a link at its name is replaced, never written through. A file
+    // the player made read-only is left as it is.
+    std::ostringstream text;
+    const Ogre::RenderSystem* active = root.getRenderSystem();
+    text << "Render System=" << (active != nullptr ? active->getName() : "") << "\n";
+    for (Ogre::RenderSystem* renderer : root.getAvailableRenderers())
     {
-        root.saveConfig();
+        text << "\n[" << renderer->getName() << "]\n";
+        for (const auto& [name, option] : renderer->getConfigOptions())
+            text << name << "=" << option.currentValue << "\n";
     }
-    catch (const Ogre::Exception& error)
-    {
-        const std::string why = errno != 0 ? std::string(" (") + std::strerror(errno) + ")" : "";
-        logWarning("The render settings could not be saved in " + settingsFile + why + ": " +
-                   error.getDescription() + "; the game plays with them all the same");
-    }
+    std::string error;
+    if (access(settingsFile.c_str(), F_OK) == 0 && access(settingsFile.c_str(), W_OK) != 0)
+        error = std::strerror(errno);
+    else
+        replaceFileWhole(settingsFile, text.str(), error);
+    if (!error.empty())
+        logWarning("The render settings could not be saved in " + settingsFile + " (" + error +
+                   "); the game plays with them all the same");
 }

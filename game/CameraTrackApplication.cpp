@@ -15,6 +15,7 @@ CameraTrackApplication::CameraTrackApplication(Platform& platform_, ReplayDice& 
                                                std::unique_ptr<ReplayTape> watched_)
     : ExampleApplication(platform_), dice(dice_), watched(std::move(watched_))
 {
+    onlyWatching = watched != nullptr;
 }
 
 CameraTrackApplication::~CameraTrackApplication() = default;

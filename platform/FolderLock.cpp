@@ -9,7 +9,11 @@
 
 FolderLock::FolderLock(const std::string& lockFile)
 {
-    descriptor = open(lockFile.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    constexpr int kFlags = O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC;
+    descriptor = open(lockFile.c_str(), kFlags, 0644);
+    // A link planted at its name is replaced, never followed to make or lock another file.
+    if (descriptor < 0 && errno == ELOOP && unlink(lockFile.c_str()) == 0)
+        descriptor = open(lockFile.c_str(), kFlags | O_EXCL, 0644);
     if (descriptor < 0)
     {
         reason = lockFile + " cannot be made: " + std::strerror(errno);

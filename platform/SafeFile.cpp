@@ -185,3 +185,42 @@ bool readSmallFile(const std::string& name, std::size_t limit, std::string& text
     text = std::move(contents);
     return true;
 }
+
+int openOwnFile(const std::string& name, std::string& error, std::string& replaced)
+{
+    constexpr int kFlags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
+    int fd = open(name.c_str(), kFlags, 0644);
+    struct stat status
+    {
+    };
+    const bool symbolic = fd < 0 && errno == ELOOP;
+    const bool shared =
+        fd >= 0 && fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_nlink > 1;
+    if (symbolic || shared)
+    {
+        // The link goes, whatever it points at stays as it was.
+        if (fd >= 0)
+            close(fd);
+        replaced = name + (symbolic ? " was a symbolic link" : " was a hard link to another file") +
+                   "; the game's own file replaces it";
+        fd = unlink(name.c_str()) == 0 ? open(name.c_str(), kFlags | O_EXCL, 0644) : -1;
+    }
+    if (fd < 0)
+    {
+        error = errno == EISDIR  ? name + " is a folder where the game needs a file"
+                : errno == ENXIO ? name + " is not a plain file (a pipe or a device?) where the "
+                                          "game needs one"
+                                 : name + " cannot be written: " + lastError();
+        return -1;
+    }
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || ftruncate(fd, 0) != 0 ||
+        fcntl(fd, F_SETFL, 0) != 0)
+    {
+        error = S_ISREG(status.st_mode)
+                    ? name + " cannot be written: " + lastError()
+                    : name + " is not a plain file (a pipe or a device?) where the game needs one";
+        close(fd);
+        return -1;
+    }
+    return fd;
+}

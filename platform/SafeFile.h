@@ -30,6 +30,13 @@ bool replaceFileWhole(const std::string& name, const std::string& bytes, std::st
 bool readSmallFile(const std::string& name, std::size_t limit, std::string& text,
                    std::string& error);
 
+// Opens the file `name` to be written from its start as the game's own file. A link planted
+// at the name (symbolic, or a hard link that shares another file's bytes) is replaced by a
+// new file and never written through; a pipe or a device is refused without waiting on it.
+// Returns the descriptor (closed by the caller), or -1 with the reason in `error`.
+// `replaced` names what was replaced, for the log (empty when nothing was).
+int openOwnFile(const std::string& name, std::string& error, std::string& replaced);
+
 // How written bytes are made sure to be on the disk before a file takes its name: fsync,
 // or a stand-in for tests (null puts fsync back).
 void syncFilesWith(int (*sync)(int));

@@ -183,6 +183,8 @@ class Game:
         if prepare is not None:
             prepare(self.folder)
         command = list(command) + list(args)
+        # Watching a recorded game writes nothing in the folder: its log goes to stderr.
+        self.watching = "--replay" in args
         if prefix:
             command = list(prefix) + command
         self.stderr_file = tempfile.NamedTemporaryFile("w", prefix="fishtank_stderr_",
@@ -200,6 +202,8 @@ class Game:
         return os.path.join(self.folder, name)
 
     def log(self):
+        if self.watching:
+            return self.error_output()
         with open(self.path("Ogre.log"), errors="replace") as log:
             return log.read()
 
@@ -248,7 +252,7 @@ class Game:
     def wait_for_log(self, line, timeout=START_TIMEOUT):
         deadline = time.time() + timeout
         while time.time() < deadline:
-            if os.path.exists(self.path("Ogre.log")) and line in self.log():
+            if (self.watching or os.path.exists(self.path("Ogre.log"))) and line in self.log():
                 return
             if self.process.poll() is not None:
                 raise AssertionError("the game ended before logging %r:\n%s"

@@ -1,5 +1,7 @@
 #include "platform/FileCheck.h"
+#include "platform/FolderLock.h"
 #include "platform/Gamepads.h"
+#include "platform/ReplayFolder.h"
 #include "platform/SafeFile.h"
 
 #include <gtest/gtest.h>
@@ -192,4 +194,57 @@ TEST_F(FilesTest, EveryReaderOfThePlayersFilesRefusesWhatIsNoSmallPlainFileAndSa
                 << said;
             EXPECT_NE(said.find(words), std::string::npos) << said;
         }
+}
+
+TEST_F(FilesTest, NoFileTheGameWritesIsWrittenThroughALink)
+{
+    // Each way the game writes a file of its own, and the name it writes.
+    struct Writer
+    {
+        const char* name;
+        bool (*write)(const std::string& name);
+    };
+    const Writer writers[] = {
+        {"Ogre.log",
+         [](const std::string& name)
+         {
+             std::string error, replaced;
+             const int fd = openOwnFile(name, error, replaced);
+             const bool written = fd >= 0 && write(fd, "log", 3) == 3;
+             return close(fd) == 0 && written && !replaced.empty();
+         }},
+        {"best-score.txt",
+         [](const std::string& name)
+         {
+             std::string error;
+             return replaceFileWhole(name, "log", error);
+         }},
+        {"fishtank.lock", [](const std::string& name) { return FolderLock(name).held(); }},
+        {"game.replay",
+         [](const std::string& name)
+         {
+             GrowingFile file;
+             std::string error;
+             return !file.create(name, error); // a name already taken is never written
+         }},
+    };
+    for (const bool symbolic : {true, false})
+        for (const Writer& writer : writers)
+        {
+            SCOPED_TRACE(std::string(writer.name) +
+                         (symbolic ? " as a symbolic link" : " as a hard link"));
+            std::ofstream("victim") << "the player's own";
+            if (symbolic)
+                fs::create_symlink("victim", writer.name);
+            else
+                fs::create_hard_link("victim", writer.name);
+            EXPECT_TRUE(writer.write(writer.name));
+            EXPECT_EQ(contents("victim"), "the player's own");
+            fs::remove(writer.name);
+        }
+    // A pipe is refused without waiting for a reader.
+    ASSERT_EQ(mkfifo("Ogre.log", 0600), 0);
+    std::string error, replaced;
+    EXPECT_EQ(openOwnFile("Ogre.log", error, replaced), -1);
+    EXPECT_EQ(error, "Ogre.log is not a plain file (a pipe or a device?) where the game needs one");
 }
