@@ -3,21 +3,33 @@
 CommandLine readCommandLine(int argc, const char* const argv[])
 {
     CommandLine line;
-    if (argc <= 1)
-        return line;
-    const std::string option = argv[1];
-    if (argc == 2 && (option == "--help" || option == "-h"))
-        line.mode = CommandLine::Mode::Help;
-    else if (argc == 3 && (option == "--replay" || option == "--verify"))
+    bool chosen = false; // the first option that means something decides; the rest are extra
+    for (int i = 1; i < argc; ++i)
     {
-        line.mode = option == "--replay" ? CommandLine::Mode::Watch : CommandLine::Mode::Verify;
-        line.file = argv[2];
-    }
-    else
-    {
-        line.mode = CommandLine::Mode::Wrong;
-        line.problem = option == "--replay" || option == "--verify" ? option + " takes one file"
-                                                                    : "unknown option " + option;
+        const std::string word = argv[i];
+        if (chosen)
+            line.ignored.push_back(word);
+        else if (word == "--help" || word == "-h")
+            line.mode = CommandLine::Mode::Help;
+        else if (word == "--version")
+            line.mode = CommandLine::Mode::Version;
+        else if (word == "--replay" || word == "--verify")
+        {
+            if (i + 1 < argc)
+            {
+                line.mode =
+                    word == "--replay" ? CommandLine::Mode::Watch : CommandLine::Mode::Verify;
+                line.file = argv[++i];
+            }
+            else
+            {
+                line.mode = CommandLine::Mode::Wrong;
+                line.problem = word + " takes one file";
+            }
+        }
+        else
+            line.ignored.push_back(word);
+        chosen = chosen || line.mode != CommandLine::Mode::Play;
     }
     return line;
 }

@@ -54,6 +54,8 @@ public:
     virtual std::string keepProgress() { return ""; }
     // The game ended cleanly (quit, a closed window, a signal): keeps its progress.
     virtual void endPlay() { keepProgress(); }
+    // The game ended on an error: leaves a note for the next start to show the player.
+    virtual void noteError() {}
 
 protected:
     // Held from the start of setUp until the game is gone.

@@ -6,6 +6,9 @@
 
 #include <OIS.h>
 #include <OgreException.h>
+#include <OgreLogManager.h>
+
+#include <iostream>
 
 #include <exception>
 #include <string>
@@ -24,16 +27,24 @@ void report(ExampleApplication& app, Platform& platform, const std::string& text
     // able to end the program while the box waits.
     app.releaseInput();
     removeQuitSignals();
-    std::string kept;
     try
     {
-        kept = app.keepProgress();
+        // The box shows the error alone; what was kept goes to standard error and the log,
+        // and the next start shows it.
+        const std::string kept = app.keepProgress();
+        app.noteError();
+        if (!kept.empty())
+        {
+            std::cerr << "fishtank: " << kept << std::endl;
+            if (Ogre::LogManager* logs = Ogre::LogManager::getSingletonPtr())
+                logs->logMessage(kept);
+        }
     }
     catch (...)
     {
         // The box matters more: the error it shows is the one that ended the game.
     }
-    platform.showError(kErrorCaption, kept.empty() ? text : text + "\n\n" + kept);
+    platform.showError(kErrorCaption, text);
 }
 } // namespace
 

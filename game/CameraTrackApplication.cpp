@@ -1,5 +1,6 @@
 #include "game/CameraTrackApplication.h"
 
+#include "app/GameEntry.h"
 #include "game/CameraTrackListener.h"
 #include "game/ReplayVerify.h"
 #include "input/InputSystem.h"
@@ -61,6 +62,13 @@ std::string CameraTrackApplication::keepProgress()
     return replay.empty() ? ""
                           : "The game up to here is kept in " + replay +
                                 ": attach it to a report of this error.";
+}
+
+void CameraTrackApplication::noteError()
+{
+    std::string error;
+    if (game != nullptr && !onlyWatching && !game->replayPath().empty())
+        platform.writeGameFile(kErrorNoteFile, game->replayPath() + "\n", error);
 }
 
 void CameraTrackApplication::endPlay()

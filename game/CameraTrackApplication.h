@@ -28,6 +28,7 @@ public:
     void buildScene() override;
     std::string keepProgress() override;
     void endPlay() override;
+    void noteError() override;
 
 protected:
     ReplayDice& dice;

@@ -1,5 +1,7 @@
 #include "game/CameraTrackListener.h"
 
+#include "app/GameEntry.h"
+
 #include "game/Eating.h"
 #include "game/ScoreDisplay.h"
 #include "game/Spawner.h"
@@ -22,6 +24,11 @@
 
 using namespace game_tuning;
 
+namespace
+{
+constexpr const char* kErrorNoteLabel = "Last game (error)";
+}
+
 CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_,
                                          std::unique_ptr<InputSystem> devices, Platform& platform_,
                                          Dice& dice_)
@@ -37,6 +44,21 @@ CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Came
                                                         silent);
     }
     hud.showBest(best.best());
+}
+
+void CameraTrackListener::showLastErrorNote()
+{
+    // Said once: the controls panel names that replay until the first new game.
+    std::string note, error;
+    if (!platform.readGameFile(kErrorNoteFile, note, error))
+        return;
+    platform.removeGameFile(kErrorNoteFile);
+    note = note.substr(0, note.find('\n'));
+    if (note.empty())
+        return;
+    hud.noteReplayKept(note, kErrorNoteLabel);
+    Ogre::LogManager::getSingleton().logMessage(
+        "The last game ended on an error; its replay is kept in " + note);
 }
 
 CameraTrackListener::~CameraTrackListener()
@@ -55,6 +77,7 @@ void CameraTrackListener::windowResized(Ogre::RenderWindow* rw)
 void CameraTrackListener::start()
 {
     hud.fitTo(window->getWidth(), window->getHeight());
+    showLastErrorNote();
     cues = std::make_unique<FishCues>(player->sceneManager, *background);
     const GameSettings& chosen = settings.choices();
     if (sounds.isOn() != chosen.soundOn)

@@ -81,6 +81,8 @@ public:
     int bestScore() const { return best.best(); }
 
 private:
+    // The controls panel names the replay of a last game that ended on an error.
+    void showLastErrorNote();
     // The controls panel, the sound, cue and full-screen switches and a new game; true when
     // a new game began.
     bool carryOutExtras();

@@ -125,10 +125,10 @@ void Hud::showReplay(const std::string& text)
     }
 }
 
-void Hud::noteReplayKept(const std::string& path)
+void Hud::noteReplayKept(const std::string& path, const std::string& label)
 {
     const std::string keys = kControlKeys;
     const std::string actions = kControlActions;
-    setCaption("ControlsKeysTextArea", path.empty() ? keys : keys + "\nThis game's replay");
+    setCaption("ControlsKeysTextArea", path.empty() ? keys : keys + "\n" + label);
     setCaption("ControlsActionsTextArea", path.empty() ? actions : actions + "\n" + path);
 }

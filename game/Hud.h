@@ -27,9 +27,9 @@ public:
     void showNewGameHint(bool shown, bool withPad);
     // "REPLAY" and how the recorded game is being watched; empty hides it.
     void showReplay(const std::string& text);
-    // After GAME OVER the controls panel says where the game's replay was kept (empty:
+    // The controls panel says where a game's replay was kept, under the label (empty path:
     // nowhere, or the game is on again).
-    void noteReplayKept(const std::string& path);
+    void noteReplayKept(const std::string& path, const std::string& label = "This game's replay");
     // Lays the HUD out for a window of this size.
     void fitTo(unsigned width, unsigned height) { layout.fitTo(width, height); }
 

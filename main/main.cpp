@@ -1,6 +1,7 @@
 // The game's entry point. With no arguments it plays; --replay FILE shows a recorded game,
-// --verify FILE checks one with no window. Playing or watching exits 0 on every path, and
-// whatever ends the game early is shown in full in a message box.
+// --verify FILE checks one with no window. Arguments it does not know are named and
+// ignored. Playing or watching exits 0 on every path, and whatever ends the game early is
+// shown in full in a message box.
 #include "app/CommandLine.h"
 #include "app/GameEntry.h"
 #include "game/CameraTrackApplication.h"
@@ -15,10 +16,15 @@
 int main(int argc, char* argv[])
 {
     const CommandLine line = readCommandLine(argc, argv);
+    for (const std::string& word : line.ignored)
+        std::cerr << "fishtank: ignoring the unknown argument " << word << std::endl;
     switch (line.mode)
     {
     case CommandLine::Mode::Help:
         std::cout << kUsage;
+        return 0;
+    case CommandLine::Mode::Version:
+        std::cout << "fishtank " << FISHTANK_VERSION << std::endl;
         return 0;
     case CommandLine::Mode::Wrong:
         std::cerr << "fishtank: " << line.problem << "\n" << kUsage;

@@ -59,6 +59,12 @@ bool DesktopPlatform::renameGameFile(const std::string& from, const std::string&
     return !failure;
 }
 
+bool DesktopPlatform::removeGameFile(const std::string& name)
+{
+    std::error_code failure;
+    return std::filesystem::remove(name, failure);
+}
+
 WindowFocus DesktopPlatform::focusOf(void* display, unsigned long window)
 {
     return xFocusOf(display, window);

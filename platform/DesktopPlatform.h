@@ -18,6 +18,7 @@ public:
     bool gameFileExists(const std::string& name) override;
     bool renameGameFile(const std::string& from, const std::string& to,
                         std::string& error) override;
+    bool removeGameFile(const std::string& name) override;
     WindowFocus focusOf(void* display, unsigned long window) override;
     bool screenSize(void* display, unsigned long window, unsigned& width,
                     unsigned& height) override;

@@ -50,6 +50,9 @@ public:
     virtual bool renameGameFile(const std::string& from, const std::string& to,
                                 std::string& error) = 0;
 
+    // Removes that file; false when there was none or it cannot be removed.
+    virtual bool removeGameFile(const std::string& name) = 0;
+
     // Where the focus is, for the X window `window` on `display` (an Xlib Display*).
     virtual WindowFocus focusOf(void* display, unsigned long window) = 0;
 

@@ -24,6 +24,7 @@ public:
     bool gameFileExists(const std::string& name) override { return files.count(name) != 0; }
     bool renameGameFile(const std::string& from, const std::string& to,
                         std::string& error) override;
+    bool removeGameFile(const std::string& name) override { return files.erase(name) != 0; }
     WindowFocus focusOf(void* display, unsigned long window) override;
     bool screenSize(void* display, unsigned long window, unsigned& width,
                     unsigned& height) override;

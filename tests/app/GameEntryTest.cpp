@@ -1,5 +1,7 @@
 #include "app/GameEntry.h"
 
+#include "app/CommandLine.h"
+
 #include "app/ExampleApplication.h"
 #include "input/ExampleFrameListener.h"
 #include "support/GameTest.h"
@@ -26,6 +28,7 @@ public:
     }
     void run() override { fail(); }
     void buildScene() override {}
+    std::string keepProgress() override { return "The game is kept in replays/x.replay"; }
 
     bool released = false;
 
@@ -50,13 +53,13 @@ protected:
 };
 } // namespace
 
-TEST_F(GameEntryTest, AnEngineErrorShowsItsFullDescription)
+TEST_F(GameEntryTest, AnEngineErrorShowsItsFullDescriptionVerbatim)
 {
-    const std::string box = errorBoxOf(
-        [] { OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND, "no such picture", "TheTest"); });
-    EXPECT_EQ(box.rfind("An exception has occured!\n", 0), 0u) << box;
-    EXPECT_NE(box.find("no such picture"), std::string::npos);
-    EXPECT_NE(box.find("TheTest"), std::string::npos); // the full description names the source
+    const Ogre::FileNotFoundException error(Ogre::Exception::ERR_FILE_NOT_FOUND, "no such picture",
+                                            "TheTest", __FILE__, __LINE__);
+    // What the game kept goes to standard error and the log, never into the box.
+    EXPECT_EQ(errorBoxOf([&] { throw error; }),
+              "An exception has occured!\n" + error.getFullDescription());
 }
 
 TEST_F(GameEntryTest, EveryOtherKindOfErrorEndsTheSameWay)
@@ -90,4 +93,37 @@ TEST_F(GameEntryTest, AGameThatEndsNormallyShowsNoBox)
     EXPECT_EQ(runReportingErrors(game, platform), 0);
     EXPECT_TRUE(platform.errors.empty());
     EXPECT_FALSE(game.released);
+}
+
+TEST(CommandLine, TheFirstOptionThatMeansSomethingDecidesAndTheRestIsNamedAndIgnored)
+{
+    using Mode = CommandLine::Mode;
+    struct Case
+    {
+        std::vector<const char*> words;
+        Mode mode;
+        std::string file;
+        std::vector<std::string> ignored;
+    };
+    const Case cases[] = {
+        {{}, Mode::Play, "", {}},
+        {{"--fullscreen", "-x"}, Mode::Play, "", {"--fullscreen", "-x"}},
+        {{"--replay", "a.replay"}, Mode::Watch, "a.replay", {}},
+        {{"--verify", "a.replay", "b"}, Mode::Verify, "a.replay", {"b"}},
+        {{"stray", "--help"}, Mode::Help, "", {"stray"}},
+        {{"--version", "--replay", "a"}, Mode::Version, "", {"--replay", "a"}},
+        {{"--replay"}, Mode::Wrong, "", {}},
+    };
+    for (const Case& c : cases)
+    {
+        std::vector<const char*> argv{"fishtank"};
+        argv.insert(argv.end(), c.words.begin(), c.words.end());
+        const CommandLine line = readCommandLine(int(argv.size()), argv.data());
+        SCOPED_TRACE(c.words.empty() ? "nothing" : c.words[0]);
+        EXPECT_EQ(line.mode, c.mode);
+        EXPECT_EQ(line.file, c.file);
+        EXPECT_EQ(line.ignored, c.ignored);
+    }
+    EXPECT_EQ(readCommandLine(2, std::vector<const char*>{"fishtank", "--verify"}.data()).problem,
+              "--verify takes one file");
 }

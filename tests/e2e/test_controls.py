@@ -1,12 +1,13 @@
 """The keyboard and mouse, played with real X input, and every way the game can end."""
 import os
+import shutil
 import signal
 import subprocess
 import tempfile
 import time
 import unittest
 
-from harness import (X_HELPER, ORANGE, WINDOW_TITLE, GameTestCase, banner_shown,
+from harness import (RUN_DIR, X_HELPER, ORANGE, WINDOW_TITLE, GameTestCase, banner_shown,
                      score_line_shown, world_to_pixel)
 
 
@@ -212,7 +213,16 @@ class Endings(GameTestCase):
 
         game = self.launch(prepare=drop_banner_text).start()
         self.display.hold("p", seconds=0.15)  # the pause banner's text is missing
-        self.assertErrorBox(game, "GameOverTextArea")
+        self.assertErrorBox(game, "GameOverTextArea", "The game up to here is kept in replays/")
+        # Mended, the next game in the folder names that game's replay once.
+        shutil.rmtree(game.path("resources"))
+        shutil.copytree(os.path.join(RUN_DIR, "resources"), game.path("resources"))
+        in_folder = ["bash", "-c", 'cd "$0" && exec "$1"', game.folder,
+                     os.path.join(RUN_DIR, "fishtank")]
+        again = self.launch(command=in_folder, folder=game.folder).start()
+        again.wait_for_log("The last game ended on an error; its replay is kept in replays/")
+        self.assertFalse(os.path.exists(game.path("last-error.txt")))
+        self.assertCleanExit(again.quit(), again)
 
 
 if __name__ == "__main__":

@@ -96,13 +96,17 @@ class StartUp(GameTestCase):
     def test_cancelling_the_dialog_ends_quietly(self):
         # Through a pipe that closes at its first byte: the game writes nothing to standard
         # output (the engine's log goes to Ogre.log), and a closed pipe cannot end it.
-        game = self.launch(prefix=["bash", "-c", 'set -o pipefail; "$0" | head -c 1 >stdout.txt'])
+        # Arguments the game does not know are named and ignored.
+        game = self.launch(prefix=["bash", "-c", 'set -o pipefail; "$0" "$@" | head -c 1 >stdout.txt'],
+                           args=["-psn_0_42", "--fullscreen"])
         game.press_dialog_button(CANCEL_BUTTON)
         self.assertCleanExit(game.wait(), game)
         self.assertEqual(self.display.windows(WINDOW_TITLE), [])
         self.assertEqual(self.display.windows(ERROR_CAPTION), [])
         self.assertNotIn(ERROR_CAPTION, game.error_output())
         self.assertEqual(os.path.getsize(game.path("stdout.txt")), 0)
+        for word in ("-psn_0_42", "--fullscreen"):
+            self.assertIn("ignoring the unknown argument " + word, game.error_output())
 
     def test_a_missing_material_is_reported_in_the_error_box(self):
         game = self.launch(prepare=remove_material("Examples/Hook"))
