@@ -4,6 +4,7 @@ are never lost or half-written, a keyboard and pointer it never takes away, a pi
 keeps its proportions, and status 0 however it ends."""
 import os
 import re
+import shutil
 import signal
 import time
 import unittest
@@ -156,6 +157,18 @@ class Screenshots(GameTestCase):
                 earlier.write("an earlier game's picture")
             os.symlink(os.path.join(folder, "elsewhere.png"),
                        os.path.join(folder, "screenshot_2.png"))
+            # Links planted where the game writes its log and settings are not written through.
+            for name in ("Ogre.log", "ogre.cfg", "fishtank.lock"):
+                with open(os.path.join(folder, name + ".victim"), "w") as victim:
+                    victim.write("someone else's file")
+            os.rename(os.path.join(folder, "ogre.cfg"), os.path.join(folder, "ogre.cfg.real"))
+            for name in ("Ogre.log", "fishtank.lock"):
+                os.symlink(name + ".victim", os.path.join(folder, name))
+            os.link(os.path.join(folder, "ogre.cfg.victim"), os.path.join(folder, "ogre.cfg"))
+            shutil.copy(os.path.join(folder, "ogre.cfg.real"),
+                        os.path.join(folder, "ogre.cfg.victim"))
+            with open(os.path.join(folder, "ogre.cfg.victim"), "a") as victim:
+                victim.write("# the game would not write this line\n")
 
         game = self.launch(prepare=earlier_game).start()
         self.display.hold("Print", seconds=0.3)
@@ -164,6 +177,12 @@ class Screenshots(GameTestCase):
             self.assertEqual(earlier.read(), "an earlier game's picture")
         self.assertFalse(os.path.exists(game.path("elsewhere.png")), "the link was not followed")
         self.assertCleanExit(game.quit(), game)
+        for name in ("Ogre.log", "fishtank.lock"):
+            with open(game.path(name + ".victim")) as victim:
+                self.assertEqual(victim.read(), "someone else's file", name)
+        with open(game.path("ogre.cfg.victim")) as victim:
+            self.assertTrue(victim.read().endswith("# the game would not write this line\n"))
+        self.assertIn("Ogre.log was a symbolic link; the game's own file replaces it", game.log())
 
     def test_a_full_disk_leaves_no_broken_file_and_says_why(self):
         # A file-size limit stands in for a full disk: the log fits, a picture does not.
