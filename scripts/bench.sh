@@ -20,6 +20,7 @@ awk -F, '/^"frameWithFish\/[0-9]+"/ {
         printf "rules_us_per_frame_%d_fish %.3f\n", fish, $4
         time[fish] = $4
     }
+    /^"padReadWhileTheStickMoves"/ { printf "pad_read_us_per_frame %.3f\n", $4 }
     END { printf "rules_us_per_fish %.4f\n", (time[1000] - time[0]) / 1000 }' "$rules" >>"$results"
 rm -f "$rules"
 echo
