@@ -70,6 +70,8 @@ void CameraTrackListener::windowResized(Ogre::RenderWindow* rw)
 {
     ExampleFrameListener::windowResized(rw);
     hud.fitTo(rw->getWidth(), rw->getHeight());
+    laidOutWidth = rw->getWidth();
+    laidOutHeight = rw->getHeight();
     resizedWidth = rw->getWidth();
     resizedHeight = rw->getHeight();
 }
@@ -77,6 +79,8 @@ void CameraTrackListener::windowResized(Ogre::RenderWindow* rw)
 void CameraTrackListener::start()
 {
     hud.fitTo(window->getWidth(), window->getHeight());
+    laidOutWidth = window->getWidth();
+    laidOutHeight = window->getHeight();
     showLastErrorNote();
     cues = std::make_unique<FishCues>(player->sceneManager, *background);
     const GameSettings& chosen = settings.choices();
@@ -106,6 +110,10 @@ void CameraTrackListener::keepBestScore()
 
 bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
 {
+    // A change of mode (F11, Alt+Return) can leave the window at a size no resize event
+    // told of: the HUD and the camera follow the window's size whatever told of it.
+    if (window->getWidth() != laidOutWidth || window->getHeight() != laidOutHeight)
+        windowResized(window);
     if (playback)
         return watchFrame(evt);
     newGameBegun = false;

@@ -131,6 +131,7 @@ private:
     ReplayEnd endedGame;            // the game a new game ended
     bool endedWithNewBest = false;
     unsigned resizedWidth = 0, resizedHeight = 0; // since the last frame
+    unsigned laidOutWidth = 0, laidOutHeight = 0; // the size the HUD and camera are laid out for
     std::unique_ptr<GameRecorder> recorder;
     ReplayDice* tapeDice = nullptr;
     // Watching a recorded game: the playback, its pace, and the viewer's own keys.

@@ -6,8 +6,9 @@ import re
 import time
 import unittest
 
-from harness import (NOBODY, ORANGE, GameTestCase, banner_shown, open_to_nobody,
-                     play_until_game_over, start_window_manager, strip_over_black, tank_shown,
+from harness import (NOBODY, ORANGE, Display, Game, GameTestCase, banner_shown, open_to_nobody,
+                     play_until_game_over, score_line_shown, start_window_manager,
+                     strip_over_black, tank_shown,
                      world_to_pixel)
 
 
@@ -187,23 +188,30 @@ class Panels(GameTestCase):
         self.assertCleanExit(game.quit(), game)
 
     def test_f11_switches_to_full_screen_at_the_desktops_size_and_back(self):
-        manager = start_window_manager(self.display)
-        try:
-            game = self.launch().start()
-            size = lambda: re.search(r"Width: (\d+)\s+Height: (\d+)", self.display.run(
-                "xwininfo", "-id", game.window).stdout).groups()
-            self.assertEqual(size(), ("1024", "768"))
-            for key, wanted in (("F11", ("1280", "1024")), ("F11", ("1024", "768"))):
-                self.display.hold(key, seconds=0.15)
-                game.wait_for_log("Full screen at" if wanted[0] == "1280" else "In a window of")
-                deadline = time.time() + 20
-                while size() != wanted and time.time() < deadline:
-                    time.sleep(0.2)
-                self.assertEqual(size(), wanted)
-            self.assertCleanExit(game.quit(), game)
-        finally:
-            manager.kill()
-            manager.wait()
+        display = Display(size="1920x1080")
+        self.addCleanup(display.close)
+        manager = start_window_manager(display)
+        self.addCleanup(manager.wait)
+        self.addCleanup(manager.kill)
+        game = Game(display).start()
+        self.addCleanup(game.cleanup)
+        size = lambda: re.search(r"Width: (\d+)\s+Height: (\d+)", display.run(
+            "xwininfo", "-id", game.window).stdout).groups()
+        self.assertEqual(size(), ("1024", "768"))
+        for key, wanted in (("F11", ("1920", "1080")), ("F11", ("1024", "768"))):
+            display.hold(key, seconds=0.15)
+            game.wait_for_log("Full screen at" if wanted[0] == "1920" else "In a window of")
+            deadline = time.time() + 20
+            while size() != wanted and time.time() < deadline:
+                time.sleep(0.2)
+            self.assertEqual(size(), wanted)
+        # Back in the window, the HUD is laid out for it again: BEST at the top right, the
+        # controls hint at the bottom left and the score line, each over the black panels.
+        game.wait_for_picture(lambda shot: (shot.width, shot.height) == (1024, 768) and
+                              strip_over_black(shot, 985, 16, 20, 28) and
+                              strip_over_black(shot, 16, 732, 24, 20) and score_line_shown(shot),
+                              "the HUD laid out for the window again")
+        self.assertCleanExit(game.quit(), game)
 
 
 class Focus(GameTestCase):
