@@ -148,7 +148,11 @@ bool CameraTrackListener::playFrame(float dt)
         swimAndLeave(dt);
     }
     if (cues)
-        cues->update(*player, *fishes);
+    {
+        const Ogre::Vector3& corner = hookNode->getPosition();
+        const Rect hook{corner.x, corner.y, float(kHookWidth), float(kHookHeight)};
+        cues->update(*player, *fishes, timers.hookShown ? &hook : nullptr);
+    }
     return true;
 }
 

@@ -59,7 +59,7 @@ bool FishCues::shown() const
     return set->getVisible();
 }
 
-void FishCues::update(const Fish& player, const std::vector<Fish>& others)
+void FishCues::update(const Fish& player, const std::vector<Fish>& others, const Rect* hook)
 {
     set->clear();
     if (!player.alive)
@@ -78,19 +78,21 @@ void FishCues::update(const Fish& player, const std::vector<Fish>& others)
     place(Cell::Marker, centreX(me),
           std::min(me.y + me.height + kMarkerGap + kMarkerHeight / 2, waterTop - kMarkerHeight / 2),
           kMarkerWidth, kMarkerHeight);
-    for (const Fish& other : others)
+    // Under the part of the thing that is in the water: a fish swimming in is told as soon
+    // as enough of it shows.
+    const auto cueUnder = [&](const Rect& them, Cell cell)
     {
-        const Rect them = fishRect(other);
-        const Cell cell =
-            playerCanEat(player.width, other.width, other.isShark) ? Cell::Eat : Cell::Danger;
-        // Under the part of the fish that is in the water: a fish swimming in is told as
-        // soon as enough of it shows.
         const float left = std::max(them.x, water.x);
         const float right = std::min(them.x + them.width, water.x + water.width);
         const float x = right - left >= kCueSize ? (left + right) / 2 : centreX(them);
         place(cell, x, std::max(them.y - kCueGap - kCueSize / 2, waterBottom + kCueSize / 2),
               kCueSize, kCueSize);
-    }
+    };
+    for (const Fish& other : others)
+        cueUnder(fishRect(other),
+                 playerCanEat(player.width, other.width, other.isShark) ? Cell::Eat : Cell::Danger);
+    if (hook != nullptr)
+        cueUnder(*hook, Cell::Danger);
 }
 
 std::vector<FishCues::Cell> FishCues::cells() const

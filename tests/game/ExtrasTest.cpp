@@ -327,6 +327,13 @@ TEST_F(ExtrasTest, TheCueUnderEachFishIsTheVerdictOfTheRules)
             tap({OIS::KC_RETURN});
         }
     }
+    // The hook is marked as danger while it is in the water, and only then.
+    dice.draws = {1};
+    frame(30.0f);
+    EXPECT_EQ(listener->fishCues()->cells(),
+              (std::vector<FishCues::Cell>{FishCues::Cell::Marker, FishCues::Cell::Danger}));
+    frame(30.0f);
+    EXPECT_EQ(listener->fishCues()->cells(), std::vector<FishCues::Cell>{FishCues::Cell::Marker});
 }
 
 TEST_F(ExtrasTest, LosingTheFocusItHadPausesARunningGame)
