@@ -55,7 +55,8 @@ SettingsRead parseSettings(const std::string& text)
         const std::string key = trimmed(content.substr(0, equals));
         const std::string value = trimmed(content.substr(equals + 1));
         bool* setting = key == "sound"        ? &read.settings.soundOn
-                        : key == "cues"       ? &read.settings.cuesShown
+                        // "cues" is what earlier versions wrote; the next save says "marks".
+                        : key == "marks" || key == "cues" ? &read.settings.cuesShown
                         : key == "fullscreen" ? &read.settings.fullScreen
                         : key == "rumble"     ? &read.settings.rumble
                                               : nullptr;
@@ -70,7 +71,7 @@ SettingsRead parseSettings(const std::string& text)
 std::string settingsText(const GameSettings& settings)
 {
     return std::string("# fishtank's settings, kept from one game to the next\n") +
-           "sound = " + onOff(settings.soundOn) + "\n" + "cues = " + onOff(settings.cuesShown) +
+           "sound = " + onOff(settings.soundOn) + "\n" + "marks = " + onOff(settings.cuesShown) +
            "\n" + "fullscreen = " + onOff(settings.fullScreen) + "\n" +
            "rumble = " + onOff(settings.rumble) + "\n";
 }

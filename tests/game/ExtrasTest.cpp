@@ -281,7 +281,7 @@ TEST_F(ExtrasTest, MSwitchesBothSoundsOffAndOnWithAMarker)
     listener.reset();
     listener = makeTankListener(&window, camera, world,
                                 std::make_unique<LentInput>(&keyboard, &mouse), platform, dice);
-    EXPECT_NE(platform.files["settings.cfg"].find("sound = off\ncues = off\nfullscreen = on"),
+    EXPECT_NE(platform.files["settings.cfg"].find("sound = off\nmarks = off\nfullscreen = on"),
               std::string::npos);
     EXPECT_TRUE(engine.elementVisible("SoundOffPanel"));
     EXPECT_FALSE(listener->sound().isOn());

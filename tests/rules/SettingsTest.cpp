@@ -16,6 +16,8 @@ TEST(Settings, ReadsEachKnownLineAndNamesEveryLineItCannotUse)
         {"# kept\n\nsound = 0\r\ncues = true\r\n", false, true, false, 0},
         {"volume = 11\nsound\nsound = loud\ncues = off\n", true, false, false, 3},
         {"sound = off\nsound = on\n", true, true, false, 0}, // the last line counts
+        {"marks = off\n", true, false, false, 0},
+        {"cues = off\nmarks = on\n", true, true, false, 0}, // the old name still reads
     };
     for (const Case& c : cases)
     {
