@@ -114,6 +114,8 @@ bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
     // told of: the HUD and the camera follow the window's size whatever told of it.
     if (window->getWidth() != laidOutWidth || window->getHeight() != laidOutHeight)
         windowResized(window);
+    // Watching, F1 opens nothing.
+    hud.showControlsHint(!playback, padInUse);
     if (playback)
         return watchFrame(evt);
     newGameBegun = false;

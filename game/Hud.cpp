@@ -101,6 +101,22 @@ void Hud::showSoundOff(bool off)
     }
 }
 
+void Hud::showControlsHint(bool shown, bool onPad)
+{
+    const int state = shown ? 1 + int(onPad) : 0;
+    if (state == hintShown)
+        return;
+    hintShown = state;
+    setCaption("HintTextArea", onPad ? "Back: controls" : "F1: controls");
+    if (Ogre::OverlayElement* panel = findOverlayElement("HintPanel"))
+    {
+        if (shown)
+            panel->show();
+        else
+            panel->hide();
+    }
+}
+
 void Hud::showNewBest(bool shown)
 {
     showOverlay(newBest, shown);

@@ -18,6 +18,9 @@ public:
     Hud();
 
     void showBest(int score);
+    // The hint at the bottom left names the button that opens the controls on the device in
+    // use: F1, or the pad's Back.
+    void showControlsHint(bool shown, bool onPad);
     // F1: the panel that lists every key.
     void toggleControls();
     bool controlsShown() const;
@@ -39,4 +42,5 @@ private:
     Ogre::Overlay* newBest = nullptr;
     Ogre::Overlay* newGame = nullptr;
     HudLayout layout;
+    int hintShown = -1; // as last asked: -1 never, 0 hidden, 1 for the keyboard, 2 for a pad
 };

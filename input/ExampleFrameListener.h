@@ -107,6 +107,7 @@ public:
     OIS::Mouse* mouse = nullptr;  // its window size follows the window's
     Gamepads* gamepads = nullptr; // rumbled on a meal and at GAME OVER
     int gamepadsConnected = 0;    // as the pads were last read
+    bool padInUse = false;        // a pad, not the keyboard or mouse, was touched last
     // Sleeps for the pause key and plays the game's sounds; outlives the listener.
     Platform& platform;
     // What the devices (or a recorded game) said in this frame.

@@ -16,6 +16,7 @@
 #include <Overlay/OgreOverlay.h>
 #include <Overlay/OgreOverlayElement.h>
 #include <Overlay/OgreOverlayManager.h>
+#include <cmath>
 
 namespace
 {
@@ -276,6 +277,13 @@ void ExampleFrameListener::handleGamepads()
 {
     const PadInput& pad = input.pad;
     gamepadsConnected = pad.connected;
+    // The device touched last is the one whose buttons the hints name.
+    const bool padTouched = pad.south || pad.start || pad.back || pad.up || pad.down || pad.left ||
+                            pad.right || std::hypot(pad.stickX, pad.stickY) > kStickDeadZone;
+    if (pad.connected == 0 || input.keys != 0 || input.mouseButtons != 0)
+        padInUse = false;
+    else if (padTouched)
+        padInUse = true;
     // A pad pulled out mid-game leaves nobody at the controls.
     if (pad.padRemoved && !paused && player->alive)
         showPause();

@@ -109,6 +109,18 @@ TEST_F(GamepadTest, StartPausesBackShowsTheControlsAndSouthStartsANewGame)
     EXPECT_TRUE(tank.world.player.alive);
 }
 
+TEST_F(GamepadTest, TheControlsHintNamesTheDeviceTouchedLast)
+{
+    tank.frame(0.01f);
+    EXPECT_EQ(tank.engine.caption("HintTextArea"), "F1: controls");
+    hold(PadInput{1, 0});
+    tank.frame(0.01f);
+    EXPECT_EQ(tank.engine.caption("HintTextArea"), "Back: controls");
+    tank.tap({OIS::KC_LEFT});
+    tank.frame(0.01f);
+    EXPECT_EQ(tank.engine.caption("HintTextArea"), "F1: controls");
+}
+
 TEST_F(GamepadTest, APadPulledOutPausesARunningGame)
 {
     tank.frame(0.01f);
