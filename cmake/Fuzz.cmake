@@ -44,12 +44,14 @@ function(fishtank_fuzz_target name source)
                     ${corpus} ${kept})
         math(EXPR limit "${FISHTANK_FUZZ_SECONDS} + 120")
         set_tests_properties(${target} PROPERTIES TIMEOUT ${limit} LABELS fuzz)
-        if(EXISTS ${known})
-            # Fails (passes unexpectedly) once the reader keeps its limits on them all.
-            add_test(NAME ${target}_known_faults_still_fail
-                COMMAND ${target} -runs=0 ${limits} -artifact_prefix=${artifacts}/known- ${known})
-            set_tests_properties(${target}_known_faults_still_fail PROPERTIES WILL_FAIL TRUE)
-        endif()
+        # Each fails (passes unexpectedly) once the reader keeps its limits on that input.
+        file(GLOB faults CONFIGURE_DEPENDS ${known}/*)
+        foreach(fault ${faults})
+            get_filename_component(fault_name ${fault} NAME)
+            add_test(NAME ${target}_still_fails_on_${fault_name}
+                COMMAND ${target} ${limits} -artifact_prefix=${artifacts}/known- ${fault})
+            set_tests_properties(${target}_still_fails_on_${fault_name} PROPERTIES WILL_FAIL TRUE)
+        endforeach()
         add_dependencies(fishtank_fuzzers ${target})
     else()
         add_executable(${target} ${source} ${PROJECT_SOURCE_DIR}/tests/fuzz/RunInputs.cpp)
