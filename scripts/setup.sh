@@ -8,10 +8,11 @@ FISHTANK_BUILD=${FISHTANK_BUILD:-$FISHTANK_ROOT/build}
 FISHTANK_PACKAGES="cmake g++ make pkg-config libogre-1.12-dev libois-dev libsdl2-dev
     libx11-dev libgl-dev fonts-dejavu-core libgl1-mesa-dri xfonts-base"
 # What the tests need besides: the test framework, an X server of their own, real input,
-# pixel checks, a window manager, and Debian's checkers for the package and its files.
+# pixel checks, a window manager, Debian's checkers for the package and its files, and
+# clang with libFuzzer and its sanitizer runtimes for the fuzzers.
 FISHTANK_TEST_PACKAGES="libgtest-dev libgmock-dev xvfb xdotool imagemagick x11-utils
     x11-xserver-utils python3 dpkg-dev file openbox wmctrl lintian desktop-file-utils
-    appstream man-db apitrace"
+    appstream man-db apitrace clang-14 libclang-rt-14-dev libfuzzer-14-dev"
 
 as_root() {
     if [ "$(id -u)" -eq 0 ]; then
