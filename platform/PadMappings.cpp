@@ -37,6 +37,14 @@ std::vector<std::string> fieldsOf(const std::string& line)
     return fields;
 }
 
+std::string shown(const std::string& line)
+{
+    std::string text;
+    for (char c : line.substr(0, kShownLength))
+        text += std::isprint(static_cast<unsigned char>(c)) ? c : '?';
+    return line.size() > kShownLength ? text + "..." : text;
+}
+
 // Why the line is no mapping, or empty; `otherSystem` says it is one, for another system.
 std::string refusal(const std::string& line, bool& otherSystem)
 {
@@ -56,21 +64,13 @@ std::string refusal(const std::string& line, bool& otherSystem)
             continue;
         const auto colon = field.find(':');
         if (colon == std::string::npos || colon == 0)
-            return "'" + field + "' is not a binding such as a:b0";
+            return "'" + shown(field) + "' is not a binding such as a:b0";
         if (field.compare(0, colon, "platform") == 0)
             otherSystem = field.substr(colon + 1) != "Linux";
         else
             ++bindings;
     }
     return bindings == 0 ? "it binds no button or stick" : "";
-}
-
-std::string shown(const std::string& line)
-{
-    std::string text;
-    for (char c : line.substr(0, kShownLength))
-        text += std::isprint(static_cast<unsigned char>(c)) ? c : '?';
-    return line.size() > kShownLength ? text + "..." : text;
 }
 
 std::string withDigitsZeroed(std::string guid, std::size_t at)
