@@ -1,0 +1,201 @@
+// Whole sessions played by a seeded random player on the game's own listener and recorder:
+// games ended by GAME OVER and Return, pauses, the panel, marks, full screen, resizes, lost
+// focus, a pad plugged in and out, a minute-long frame, and a quit. Every file a session
+// leaves plays again the same, and best.replay is its best game.
+#include "game/CameraTrackListener.h"
+#include "game/GameRecorder.h"
+#include "game/ReplayVerify.h"
+#include "platform/Gamepads.h"
+#include "platform/SafeFile.h"
+#include "rules/Growth.h"
+#include "scene/FishVisuals.h"
+#include "support/GameTest.h"
+
+#include <OgreRoot.h>
+#include <OgreSceneNode.h>
+
+#include <filesystem>
+#include <random>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+double gameSeconds = 0;
+std::int64_t gameClock()
+{
+    return 1796000000 + std::int64_t(gameSeconds);
+}
+
+// Holds the arrows toward the nearest fish the player cannot eat, so games end soon, or,
+// hungry, toward the nearest it can, away from any danger close by.
+void seek(PlayableTank& tank, bool hungry)
+{
+    const Rect me = fishRect(tank.world.player);
+    float best = 1e9f, goalX = 250, goalY = 200;
+    bool flee = false;
+    for (const Fish& fish : tank.world.fishes)
+    {
+        const Rect it = fishRect(fish);
+        const float far = std::fabs(it.x - me.x) + std::fabs(it.y - me.y);
+        const bool edible = playerCanEat(tank.world.player.width, fish.width, fish.isShark);
+        if (hungry && !edible && far < 150 && !flee)
+        {
+            flee = true;
+            goalX = 2 * me.x - it.x;
+            goalY = 2 * me.y - it.y;
+        }
+        else if (edible == hungry && far < best && !flee)
+        {
+            best = far;
+            goalX = it.x;
+            goalY = it.y;
+        }
+    }
+    tank.keyboard.releaseAll();
+    tank.keyboard.press(goalX < me.x ? OIS::KC_LEFT : OIS::KC_RIGHT);
+    tank.keyboard.press(goalY < me.y ? OIS::KC_DOWN : OIS::KC_UP);
+}
+
+// What a restless player does besides swimming, now and then.
+// Plugs the pad in or out `plugs` times at most (SDL grows slower with every virtual pad).
+void fidget(PlayableTank& tank, std::mt19937& random, std::unique_ptr<VirtualPad>& pad, int& plugs)
+{
+    const unsigned roll = random() % 1000;
+    const OIS::KeyCode toggles[] = {OIS::KC_P, OIS::KC_F1, OIS::KC_H, OIS::KC_F11,
+                                    OIS::KC_F, OIS::KC_T,  OIS::KC_R, OIS::KC_M};
+    if (roll < 24)
+        tank.keyboard.press(toggles[roll % 8]);
+    else if (roll < 29)
+    {
+        tank.window.resize(640 + random() % 1280, 480 + random() % 600);
+        tank.listener->windowResized(&tank.window);
+    }
+    else if (roll < 35)
+    {
+        tank.platform.focus = WindowFocus::Here;
+        tank.listener->windowFocusChange(&tank.window);
+        tank.platform.focus = WindowFocus::Elsewhere;
+        tank.listener->windowFocusChange(&tank.window);
+    }
+    else if (roll < 38 && plugs > 0)
+    {
+        --plugs;
+        pad = pad ? nullptr : std::make_unique<VirtualPad>();
+    }
+    else if (roll < 60)
+        tank.mouse.move(int(random() % 40) - 20, int(random() % 40) - 20, true);
+    if (pad && roll % 7 == 0)
+    {
+        PadInput lean;
+        lean.stickX = float(int(random() % 200) - 100) / 100;
+        lean.start = roll % 91 == 0;
+        pad->hold(lean);
+    }
+}
+
+std::string fileBytes(const std::string& path)
+{
+    std::string bytes, error;
+    EXPECT_TRUE(readSmallFile(path, 64u << 20, bytes, error)) << error;
+    return bytes;
+}
+} // namespace
+
+TEST(ReplaySessions, EveryFileASeededPlayerLeavesPlaysTheSameAndTheBestIsKept)
+{
+    Gamepads pads("gamecontrollerdb.txt");
+    int quitsAboveTheBest = 0, gamesChecked = 0;
+    for (unsigned seed = 1; seed <= 250; ++seed)
+    {
+        std::mt19937 random(seed);
+        const std::string folder = "replay-sessions/" + std::to_string(seed);
+        fs::remove_all(folder);
+        gameSeconds = 0;
+        ReplayDice dice;
+        dice.clock = gameClock;
+        PlayableTank tank(&dice, false, &pads);
+        tank.listener->record(std::make_unique<GameRecorder>(folder), dice);
+        std::unique_ptr<VirtualPad> pad;
+        int plugs = seed % 8 == 0 ? 2 : 0;
+        // Each game's file and final score, in order; the best game is the first of the
+        // highest score above zero.
+        std::vector<std::pair<std::string, int>> games;
+        const int sessionGames = 2 + int(seed % 3);
+        const int longFrameAt = int(random() % 300);
+        bool running = true;
+        for (int game = 0; running && game < sessionGames; ++game)
+        {
+            const std::string path = tank.listener->replayPath();
+            ASSERT_FALSE(path.empty());
+            const bool last = game + 1 == sessionGames;
+            const int quitAt = 300 + int(random() % 1500);
+            for (int frame = 0; running && tank.world.player.alive && !(last && frame == quitAt) &&
+                                !(last && tank.world.player.score > tank.listener->bestScore());
+                 ++frame)
+            {
+                ASSERT_LT(frame, 20000) << "seed " << seed << ": the player never lost";
+                seek(tank, last);
+                fidget(tank, random, pad, plugs);
+                const float dt =
+                    game == 0 && frame == longFrameAt ? 65.005f : float(10 + random() % 30) / 1000;
+                gameSeconds += dt;
+                running = tank.frame(dt);
+            }
+            games.emplace_back(path, tank.world.player.score);
+            if (last)
+            {
+                quitsAboveTheBest +=
+                    tank.world.player.alive && tank.world.player.score > tank.listener->bestScore();
+                tank.tap({OIS::KC_ESCAPE});
+                running = false;
+                break;
+            }
+            // Over: the tank goes on a while, the player fidgets, then Return (P or F1 may
+            // stand in the way for a frame or two).
+            for (int frame = 0; tank.listener->replayPath() == path; ++frame)
+            {
+                ASSERT_LT(frame, 2000) << "seed " << seed << ": no new game began";
+                tank.keyboard.releaseAll();
+                if (frame % 2 == 0)
+                    fidget(tank, random, pad, plugs);
+                if (frame > 20 && frame % 3 == 0)
+                    tank.keyboard.press(tank.listener->paused ? OIS::KC_P : OIS::KC_RETURN);
+                gameSeconds += 0.02;
+                running = tank.frame(0.02f);
+            }
+        }
+        tank.listener->endRecording();
+
+        int best = 0;
+        std::string bestPath;
+        for (const auto& [path, score] : games)
+        {
+            if (score > best)
+            {
+                best = score;
+                bestPath = path;
+            }
+            ReplayTape tape;
+            std::string why, line;
+            ASSERT_TRUE(readReplay(fileBytes(path), tape, why)) << path << ": " << why;
+            EXPECT_EQ(tape.unreadable, "") << path;
+            EXPECT_TRUE(tape.ended) << path;
+            EXPECT_EQ(tape.end.score, score) << path;
+            EXPECT_EQ(replayWithoutWindow(*tank.engine.headless->root, std::move(tape), line), 0)
+                << "seed " << seed << ", " << path << ": " << line;
+            ++gamesChecked;
+        }
+        const bool kept = fs::exists(folder + "/" + kBestReplay);
+        EXPECT_EQ(kept, best > 0) << "seed " << seed;
+        if (kept)
+        {
+            EXPECT_EQ(fileBytes(folder + "/" + kBestReplay), fileBytes(bestPath))
+                << "seed " << seed << ": best.replay is not " << bestPath;
+        }
+        if (!HasFailure())
+            fs::remove_all(folder);
+    }
+    EXPECT_GT(quitsAboveTheBest, 0) << "no session quit above the best";
+    EXPECT_EQ(gamesChecked, 750) << "a session stopped short";
+}
