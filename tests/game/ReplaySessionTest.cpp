@@ -199,3 +199,45 @@ TEST(ReplaySessions, EveryFileASeededPlayerLeavesPlaysTheSameAndTheBestIsKept)
     EXPECT_GT(quitsAboveTheBest, 0) << "no session quit above the best";
     EXPECT_EQ(gamesChecked, 750) << "a session stopped short";
 }
+
+// A verifier that always said "same" would pass every stored game: each change to one is found
+// at the frame where it first shows, with status 1.
+TEST(ReplaySessions, TheVerifierFindsEveryChangeToAStoredGame)
+{
+    WindowlessEngine engine;
+    ReplayTape grown;
+    std::string why;
+    ASSERT_TRUE(readReplay(
+        fileBytes(std::string(FISHTANK_SOURCE_DIR) + "/tests/replays/grown.replay"), grown, why))
+        << why;
+    ASSERT_GT(grown.checks.size(), 20u);
+    const std::size_t checked = grown.checks[12].first, last = grown.frames.size();
+    const struct
+    {
+        const char* change;
+        void (*edit)(ReplayTape&);
+        std::size_t frame;
+    } cases[] = {
+        {"a check's score", [](ReplayTape& t) { t.checks[12].second.score += 1; }, checked},
+        {"a check's hash", [](ReplayTape& t) { t.checks[12].second.hash ^= 1; }, checked},
+        // The first check after the frame a key is flipped in sees the fish elsewhere.
+        {"the right arrow flipped in one frame",
+         [](ReplayTape& t) { t.frames[t.checks[7].first].input.keys ^= 1u << 17; },
+         grown.checks[8].first},
+        {"a frame's draws", [](ReplayTape& t) { t.frames[30].dice.draws += 1; }, 31},
+        {"the end's cause", [](ReplayTape& t) { t.end.cause = GameEnd::Shark; }, last},
+        {"the end's score", [](ReplayTape& t) { t.end.score -= 1; }, last},
+    };
+    for (const auto& c : cases)
+    {
+        ReplayTape tape = grown;
+        c.edit(tape);
+        std::string line;
+        EXPECT_EQ(replayWithoutWindow(*engine.headless->root, std::move(tape), line), 1)
+            << c.change;
+        EXPECT_EQ(line.rfind("differs at frame " + std::to_string(c.frame) + " ", 0), 0u)
+            << c.change << ": " << line;
+    }
+    std::string line;
+    EXPECT_EQ(replayWithoutWindow(*engine.headless->root, grown, line), 0) << line;
+}
