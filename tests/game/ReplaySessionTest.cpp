@@ -13,7 +13,9 @@
 
 #include <OgreRoot.h>
 #include <OgreSceneNode.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <filesystem>
 #include <random>
 
@@ -240,4 +242,50 @@ TEST(ReplaySessions, TheVerifierFindsEveryChangeToAStoredGame)
     }
     std::string line;
     EXPECT_EQ(replayWithoutWindow(*engine.headless->root, grown, line), 0) << line;
+}
+
+// A disk that fills during play: the file keeps every whole second before, reads back with no
+// damage, and the error box's words say how far the game is kept, or that it is not.
+TEST(ReplaySessions, ARecordingCutShortSaysUpToWhichSecondItIsKept)
+{
+    WindowlessEngine engine;
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (int fullAt : {0, 3})
+    {
+        const std::string folder = "replay-cut-" + std::to_string(fullAt);
+        fs::remove_all(folder);
+        GameRecorder recorder(folder);
+        ReplayHeader header;
+        header.width = 640;
+        header.height = 480;
+        recorder.begin(header);
+        rlimit usual{};
+        getrlimit(RLIMIT_FSIZE, &usual);
+        for (int frame = 0; frame < 200; ++frame)
+        {
+            if (frame == fullAt * 32)
+            {
+                rlimit full = usual;
+                full.rlim_cur = rlim_t(fs::file_size(recorder.path())) + 4;
+                setrlimit(RLIMIT_FSIZE, &full);
+            }
+            ReplayFrame played;
+            played.dt = 1.0f / 32; // exact: a check every 32 frames
+            if (recorder.frame(played))
+                recorder.check(ReplayCheck{});
+        }
+        setrlimit(RLIMIT_FSIZE, &usual);
+        const std::string kept = recorder.keptText();
+        EXPECT_NE(kept.find(fullAt == 0 ? "This game was not kept: it could not be written"
+                                        : "The game is kept up to second 3 in " + folder),
+                  std::string::npos)
+            << kept;
+        ReplayTape tape;
+        std::string why;
+        ASSERT_TRUE(readReplay(fileBytes(recorder.path()), tape, why)) << why;
+        EXPECT_EQ(tape.unreadable, "");
+        EXPECT_EQ(tape.frames.size(), std::size_t(fullAt * 32));
+        fs::remove_all(folder);
+    }
+    std::signal(SIGXFSZ, SIG_DFL);
 }
