@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <ctime>
+#include <filesystem>
 
 namespace
 {
@@ -113,6 +114,13 @@ void GameRecorder::flush(bool newBest)
     write(writer->flush());
     if (newBest && writer)
         keepAsBest();
+}
+
+bool GameRecorder::setsBest(int score, int bestBefore) const
+{
+    std::error_code code;
+    return score > bestBefore ||
+           (score == bestBefore && !std::filesystem::exists(folder + "/" + kBestReplay, code));
 }
 
 void GameRecorder::keepAsBest()

@@ -31,6 +31,9 @@ public:
     // Pushes what is recorded to the disk (the game ends on an error); a game above the best
     // is kept as best.replay as far as it went.
     void flush(bool newBest = false);
+    // A game of that score, begun with the best score at `bestBefore`, is the best game: it
+    // beats the best, or ties it while no best game is kept yet (a folder's first game).
+    bool setsBest(int score, int bestBefore) const;
     // A game is being recorded (begun, and neither ended nor stopped).
     bool recording() const { return writer != nullptr; }
     // The file of the game being recorded, or of the last one; empty when none was written.

@@ -89,7 +89,7 @@ void CameraTrackListener::recordFrame(float dt, bool played, bool running)
 void CameraTrackListener::endGameRecording()
 {
     if (recorder->recording())
-        recorder->end(gameEnd(), player->score > bestAtStart);
+        recorder->end(gameEnd(), recorder->setsBest(player->score, bestAtStart));
 }
 
 void CameraTrackListener::endRecording()
@@ -105,7 +105,7 @@ void CameraTrackListener::endRecording()
 void CameraTrackListener::flushRecording()
 {
     if (recorder)
-        recorder->flush(player->alive && player->score > bestAtStart);
+        recorder->flush(player->alive && recorder->setsBest(player->score, bestAtStart));
 }
 
 std::string CameraTrackListener::replayPath() const
