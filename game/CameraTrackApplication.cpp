@@ -58,10 +58,7 @@ std::string CameraTrackApplication::keepProgress()
         return "";
     game->keepBestScore();
     game->flushRecording();
-    const std::string replay = game->replayPath();
-    return replay.empty() ? ""
-                          : "The game up to here is kept in " + replay +
-                                ": attach it to a report of this error.";
+    return game->replayKept();
 }
 
 void CameraTrackApplication::noteError()

@@ -215,6 +215,8 @@ void CameraTrackListener::setFullScreen(bool full)
 {
     // Full screen at the desktop's own size: the screen's mode never changes, so a game
     // that dies in full screen leaves the desktop as it was.
+    if (watching)
+        return; // the viewer's window stays as it is; the recorded resize shows the new shape
     const NativeWindow native = nativeWindowOf(*window);
     unsigned width = 0, height = 0;
     if (full)
@@ -237,8 +239,6 @@ void CameraTrackListener::setFullScreen(bool full)
 
 void CameraTrackListener::startNewGame()
 {
-    endedGame = gameEnd();
-    endedWithNewBest = newBest;
     for (const Fish& fish : *fishes)
         destroyFishVisuals(fish);
     fishes->clear();
@@ -251,7 +251,6 @@ void CameraTrackListener::startNewGame()
     bestPassed = false;
     hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
     timers = GameTimers{};
-    newBest = false;
     newGameBegun = true;
     hud.noteReplayKept("");
 }
@@ -345,10 +344,7 @@ void CameraTrackListener::loseGame(GameEnd cause)
     Ogre::LogManager::getSingleton().logMessage("Game over with a score of " +
                                                 std::to_string(player->score));
     if (best.offer(player->score))
-    {
-        newBest = true;
         hud.showNewBest(true);
-    }
     hud.noteReplayKept(replayPath());
     hud.showBest(best.best());
     hud.showNewGameHint(true, gamepadsConnected > 0);

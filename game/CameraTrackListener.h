@@ -63,6 +63,8 @@ public:
     ReplayEnd gameEnd() const;
     // The file this game is recorded in; empty when it is not recorded.
     std::string replayPath() const;
+    // How much of this game its file keeps, in the player's words; empty when not recorded.
+    std::string replayKept() const;
     // The game ends on an error: what is recorded goes to the disk.
     void flushRecording();
     // The game ends cleanly (quit, a closed window, a signal): the recording gets its end;
@@ -101,6 +103,8 @@ private:
     // What the game was and showed as a recording begins.
     ReplayHeader describeGame() const;
     void beginRecording();
+    // The game being recorded is over (GAME OVER, a quit or a new game): its file ends.
+    void endGameRecording();
     // After the frame (when one was played): records it; ends the recording at the end of
     // a game.
     void recordFrame(float dt, bool played, bool running);
@@ -126,10 +130,8 @@ private:
     std::string startingScoreLine;
 
     GameEnd lostTo = GameEnd::Quit; // what ended the game, once the player's fish is gone
-    bool newBest = false;           // the game ended on a new best score
     bool newGameBegun = false;      // in this frame
-    ReplayEnd endedGame;            // the game a new game ended
-    bool endedWithNewBest = false;
+    int bestAtStart = 0;            // the best score as the recorded game began
     unsigned resizedWidth = 0, resizedHeight = 0; // since the last frame
     unsigned laidOutWidth = 0, laidOutHeight = 0; // the size the HUD and camera are laid out for
     std::unique_ptr<GameRecorder> recorder;

@@ -8,8 +8,9 @@
 
 // Records every game into the replays folder as it is played, one file a game named by its
 // date: every frame, a check every second of game time (with the file pushed to the disk),
-// and the end. The newest 50 are kept, and the game that set the best score is kept as
-// best.replay too. A folder that cannot be written is logged once, and the game plays on.
+// and the end. The newest 50 of the game's own recordings are kept, and a game that set the
+// best score is kept as best.replay too. A folder that cannot be written is logged once, and
+// the game plays on.
 class GameRecorder
 {
 public:
@@ -21,18 +22,30 @@ public:
     // A game begins.
     void begin(const ReplayHeader& header);
     // One frame played; true when a whole second of game time has passed with it, and a
-    // check is due.
+    // check is due. A frame whose time cannot be kept ends the recording before it.
     bool frame(const ReplayFrame& frame);
     void check(const ReplayCheck& check);
-    // The game ended cleanly; a game that set the best score is kept as best.replay.
+    // The game ended (GAME OVER or a quit): the file gets its end and is complete; a game
+    // that set the best score is kept as best.replay.
     void end(const ReplayEnd& end, bool newBest);
-    // Pushes what is recorded to the disk (the game ends on an error).
-    void flush();
+    // Pushes what is recorded to the disk (the game ends on an error); a game above the best
+    // is kept as best.replay as far as it went.
+    void flush(bool newBest = false);
+    // A game of that score, begun with the best score at `bestBefore`, is the best game: it
+    // beats the best, or ties it while no best game is kept yet (a folder's first game).
+    bool setsBest(int score, int bestBefore) const;
+    // A game is being recorded (begun, and neither ended nor stopped).
+    bool recording() const { return writer != nullptr; }
     // The file of the game being recorded, or of the last one; empty when none was written.
     const std::string& path() const { return lastPath; }
+    // How much of the last game its file holds, in a player's words, for the error box:
+    // all of it so far, up to a second, or nothing.
+    std::string keptText() const;
 
 private:
     void write(const std::string& bytes);
+    void stop(const std::string& why);
+    void keepAsBest();
 
     std::string folder;
     std::unique_ptr<ReplayWriter> writer;
@@ -40,7 +53,9 @@ private:
     std::string lastPath;
     double gameTime = 0;
     long checksDone = 0;
-    bool broken = false; // the folder or a file could not be written: said once
+    double keptSeconds = 0; // game time the file holds whole
+    std::string stopped;    // why the file stops short of the game; empty while it does not
+    bool broken = false;    // the folder or a file could not be written: said once
 };
 
 constexpr const char* kReplayFolder = "replays";

@@ -8,6 +8,7 @@
 #include <OIS.h>
 #include <OgreLogManager.h>
 #include <OgreRenderWindow.h>
+#include <Overlay/OgreOverlay.h>
 
 #include <ctime>
 #include <iostream>
@@ -31,6 +32,7 @@ ReplayHeader CameraTrackListener::describeGame() const
     header.settings = settings.choices();
     header.bestScore = best.best();
     header.controlsShown = hud.controlsShown();
+    header.pausedForControls = pausedForControls;
     describeInto(header);
     return header;
 }
@@ -45,6 +47,7 @@ void CameraTrackListener::record(std::unique_ptr<GameRecorder> recorder_, Replay
 void CameraTrackListener::beginRecording()
 {
     tapeDice->startRecording();
+    bestAtStart = best.best();
     recorder->begin(describeGame());
     resizedWidth = resizedHeight = 0;
     focusPaused = false;
@@ -54,6 +57,14 @@ void CameraTrackListener::beginRecording()
 
 void CameraTrackListener::recordFrame(float dt, bool played, bool running)
 {
+    if (newGameBegun)
+    {
+        // The frame of Return belongs to neither game: the next one begins after it, from a
+        // header that says what the player sees then.
+        endGameRecording();
+        beginRecording();
+        return;
+    }
     if (played)
     {
         ReplayFrame frame;
@@ -62,20 +73,23 @@ void CameraTrackListener::recordFrame(float dt, bool played, bool running)
         frame.focusPaused = focusPaused;
         frame.width = int(resizedWidth);
         frame.height = int(resizedHeight);
-        frame.dice = tapeDice->takeFrame();
-        if (recorder->frame(frame))
+        frame.dice = tapeDice->takeFrame(); // taken after GAME OVER too, so it never piles up
+        if (recorder->recording() && recorder->frame(frame))
             recorder->check(tankCheck());
         focusPaused = false;
         resizedWidth = resizedHeight = 0;
+        // GAME OVER: the file is whole now, whatever the player does next.
+        if (!player->alive)
+            endGameRecording();
     }
-    if (newGameBegun)
-    {
-        // The game that ended is complete; the next one is recorded from its first frame.
-        recorder->end(endedGame, endedWithNewBest);
-        beginRecording();
-    }
-    else if (!running)
+    if (!running)
         endRecording();
+}
+
+void CameraTrackListener::endGameRecording()
+{
+    if (recorder->recording())
+        recorder->end(gameEnd(), recorder->setsBest(player->score, bestAtStart));
 }
 
 void CameraTrackListener::endRecording()
@@ -83,20 +97,25 @@ void CameraTrackListener::endRecording()
     if (!recorder)
         return;
     if (player->alive)
-        newBest = best.offer(player->score); // quit with a score above the best
-    recorder->end(gameEnd(), newBest);
+        best.offer(player->score); // quit with a score above the best
+    endGameRecording();
     recorder.reset();
 }
 
 void CameraTrackListener::flushRecording()
 {
     if (recorder)
-        recorder->flush();
+        recorder->flush(player->alive && recorder->setsBest(player->score, bestAtStart));
 }
 
 std::string CameraTrackListener::replayPath() const
 {
     return recorder ? recorder->path() : "";
+}
+
+std::string CameraTrackListener::replayKept() const
+{
+    return recorder ? recorder->keptText() : "";
 }
 
 ReplayCheck CameraTrackListener::tankCheck() const
@@ -116,14 +135,14 @@ void CameraTrackListener::watch(std::unique_ptr<ReplayPlayback> playback_, Repla
     watching = true;
     const ReplayHeader& header = playback->header();
     takeOver(header);
+    // Every game begins without a banner, as a new process shows it.
+    gameOverOverlay->hide();
     if (header.controlsShown != hud.controlsShown())
         hud.toggleControls();
-    if (window->getWidth() != unsigned(header.width) ||
-        window->getHeight() != unsigned(header.height))
-    {
-        window->resize(unsigned(header.width), unsigned(header.height));
-        windowResized(window);
-    }
+    pausedForControls = header.pausedForControls;
+    // The recorded window is shown at its shape inside this one, which stays as it is.
+    shownAspect = float(header.width) / float(header.height);
+    windowResized(window);
     showReplayState();
 }
 
@@ -131,7 +150,7 @@ bool CameraTrackListener::playRecorded(const ReplayFrame& frame)
 {
     if (frame.width != 0)
     {
-        window->resize(unsigned(frame.width), unsigned(frame.height));
+        shownAspect = float(frame.width) / float(frame.height);
         windowResized(window);
     }
     if (frame.focusPaused && !paused && player->alive)
@@ -173,11 +192,18 @@ bool CameraTrackListener::watchFrame(const Ogre::FrameEvent& evt)
     }
     if (playback->done())
         watchBudget = 0;
-    if (!playback->differs().empty() && !differenceSaid)
+    const std::string& unreadable = playback->unreadable();
+    if (!differenceSaid &&
+        (!playback->differs().empty() || (playback->done() && !unreadable.empty())))
     {
         differenceSaid = true;
-        std::cerr << "fishtank: the replay " << playback->differs() << std::endl;
-        Ogre::LogManager::getSingleton().logMessage("The replay " + playback->differs());
+        const std::string line = !playback->differs().empty()
+                                     ? playback->differs()
+                                     : "stops at second " +
+                                           std::to_string(long(playback->secondsPlayed())) +
+                                           ": the rest cannot be read: " + unreadable;
+        std::cerr << "fishtank: the replay " << line << std::endl;
+        Ogre::LogManager::getSingleton().logMessage("The replay " + line);
     }
     // Each recorded frame played has put the cues where its fish are.
     showReplayState();
@@ -186,9 +212,12 @@ bool CameraTrackListener::watchFrame(const Ogre::FrameEvent& evt)
 
 void CameraTrackListener::showReplayState()
 {
+    // Short enough for the strip at every window size; the log and stderr say the rest.
     std::string text = std::string("REPLAY ") + kWatchSpeedNames[watchSpeed];
     if (!playback->differs().empty())
-        text = "REPLAY: went another way";
+        text = "REPLAY: differs";
+    else if (playback->done() && !playback->unreadable().empty())
+        text = "REPLAY: damaged";
     else if (playback->done())
         text = "REPLAY: the end";
     else if (watchPaused)

@@ -50,6 +50,10 @@ std::string ReplayPlayback::outcome() const
 {
     if (!difference.empty())
         return difference;
+    if (!tape.unreadable.empty())
+        return "same up to frame " + std::to_string(at) + " (second " + std::to_string(long(time)) +
+               "): score " + std::to_string(score) +
+               "; the rest cannot be read: " + tape.unreadable;
     const std::string line =
         "same: score " + std::to_string(score) + ", " + std::to_string(at) + " frames, ";
     if (tape.ended)

@@ -23,7 +23,10 @@ public:
     void playNext(CameraTrackListener& game, ReplayDice& dice);
     // Empty while the game goes as recorded; else "differs at frame F (second S): ...".
     const std::string& differs() const { return difference; }
-    // The line --verify prints once done: "same: score N, M frames, cause" or the difference.
+    // Why the file's rest could not be read; empty when all of it was.
+    const std::string& unreadable() const { return tape.unreadable; }
+    // The line --verify prints once done: "same: score N, M frames, cause", the difference,
+    // or how far a damaged file was the same and why the rest cannot be read.
     std::string outcome() const;
     std::size_t framesPlayed() const { return at; }
     double secondsPlayed() const { return time; }

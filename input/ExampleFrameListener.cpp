@@ -90,10 +90,13 @@ void ExampleFrameListener::windowResized(Ogre::RenderWindow* rw)
     int top = 0;
     rw->getMetrics(width, height, depth, left, top);
     // The whole tank stays in view whatever the window's shape.
+    using namespace game_tuning;
+    const float aspect = height > 0 ? float(width) / float(height) : 1.0f;
     if (height > 0)
-        camera->setFOVy(
-            tankFieldOfView(float(width) / float(height), float(game_tuning::kTankWidth),
-                            float(game_tuning::kTankHeight), game_tuning::kCameraDistance));
+        camera->setFOVy(shownAspect > 0 ? shownFieldOfView(aspect, shownAspect, float(kTankWidth),
+                                                           float(kTankHeight), kCameraDistance)
+                                        : tankFieldOfView(aspect, float(kTankWidth),
+                                                          float(kTankHeight), kCameraDistance));
     if (inputManager == nullptr || mouse == nullptr)
         return; // the devices are gone with a closed window, or the game is watched
     const OIS::MouseState& state = mouse->getMouseState();

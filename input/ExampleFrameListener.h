@@ -115,6 +115,9 @@ public:
     // A recorded game played again: its screenshots are not written again, and the
     // window's own focus does not pause it (the recorded losses of focus do).
     bool watching = false;
+    // A watched game's recorded window shape, shown whole inside this window (0: the
+    // window's own shape).
+    float shownAspect = 0;
     // A loss of focus paused the game since the last frame (for the recording to note).
     bool focusPaused = false;
     // This frame's extra commands: cleared every frame, set by the keys and the gamepad.

@@ -1,5 +1,6 @@
 #include "input/ReplayFormat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -9,9 +10,13 @@ namespace
 {
 constexpr char kMagic[8] = {'F', 'T', 'R', 'E', 'P', 'L', 'A', 'Y'};
 constexpr std::size_t kMaxFileBytes = 64u << 20;
-constexpr std::size_t kMaxUnpackedBytes = 256u << 20;
+// A piece holds at most kPieceRecordBytes and one more frame; anything larger is refused
+// before more of it is unpacked.
+constexpr std::size_t kMaxPieceBytes = 1u << 20;
+constexpr std::size_t kMaxUnpackedBytes = 128u << 20;
 constexpr unsigned kMaxPerFrame = 64; // reseeds or early draws in one frame
-constexpr float kMaxFrameSeconds = 60.0f;
+// Reseeds and early draws over a whole game: one a frame is more than the game ever takes.
+constexpr std::size_t kMaxDiceNotes = kMaxReplayFrames;
 constexpr int kMaxWindowSide = 32768;
 
 // What a frame record carries besides its time and draws.
@@ -141,7 +146,7 @@ void putHeader(std::string& out, const ReplayHeader& h)
     putSigned(out, h.date);
     out += char(int(h.settings.soundOn) | int(h.settings.cuesShown) << 1 |
                 int(h.settings.fullScreen) << 2 | int(h.settings.rumble) << 3 |
-                int(h.statsOn) << 4 | int(h.controlsShown) << 5);
+                int(h.statsOn) << 4 | int(h.controlsShown) << 5 | int(h.pausedForControls) << 6);
     putSigned(out, h.bestScore);
     putSigned(out, h.filtering);
     putSigned(out, h.anisotropy);
@@ -168,6 +173,7 @@ ReplayHeader takeHeader(Unpacker& in)
     h.settings.rumble = flags & 8;
     h.statsOn = flags & 16;
     h.controlsShown = flags & 32;
+    h.pausedForControls = flags & 64;
     h.bestScore = in.number(0, 1 << 30, "the best score");
     h.filtering = in.number(0, 3, "the filtering");
     h.anisotropy = unsigned(in.number(1, 16, "the anisotropy"));
@@ -258,45 +264,94 @@ ReplayCheck takeCheck(Unpacker& in)
     return check;
 }
 
-void takeRecords(const std::string& records, ReplayTape& tape)
+// Takes the records of a file piece by piece; a piece that cannot be read leaves the tape
+// as it was after the piece before.
+class TapeReader
 {
-    Unpacker in(records);
-    tape.header = takeHeader(in);
-    ReplayFrame frame; // each frame starts from the input of the frame before
-    while (!in.done())
+public:
+    explicit TapeReader(ReplayTape& tape_) : tape(tape_) {}
+
+    void take(const std::string& records)
     {
-        if (tape.ended)
-            throw std::runtime_error("there is more after the end of the game");
-        const std::uint8_t kind = in.byte();
-        if (kind == 'F')
+        const std::size_t frames = tape.frames.size(), checks = tape.checks.size();
+        const ReplayFrame before = last;
+        const std::size_t notesBefore = diceNotes;
+        try
         {
-            if (tape.frames.size() >= kMaxReplayFrames)
-                throw std::runtime_error("it holds more than " + std::to_string(kMaxReplayFrames) +
-                                         " frames");
-            frame.dice = FrameDraws{};
-            frame.width = frame.height = 0;
-            takeFrame(in, frame);
-            tape.frames.push_back(frame);
+            takeAll(records);
         }
-        else if (kind == 'C')
-            tape.checks.emplace_back(tape.frames.size(), takeCheck(in));
-        else if (kind == 'E')
+        catch (...)
         {
-            tape.end.score = in.number(0, 1 << 30, "the final score");
-            tape.end.cause = GameEnd(in.number(1, 4, "the cause of the end"));
-            tape.end.frames = in.number(0, kMaxReplayFrames, "the frame count");
-            if (std::size_t(tape.end.frames) != tape.frames.size())
-                throw std::runtime_error("it says " + std::to_string(tape.end.frames) +
-                                         " frames but holds " + std::to_string(tape.frames.size()));
-            tape.ended = true;
+            tape.frames.resize(frames);
+            tape.checks.resize(checks);
+            tape.ended = false;
+            last = before;
+            diceNotes = notesBefore;
+            throw;
         }
-        else
-            throw std::runtime_error("a record of unknown kind " + std::to_string(kind) +
-                                     " at byte " + std::to_string(in.offset() - 1) +
-                                     " of the unpacked game");
     }
-}
+    bool headerRead = false;
+
+private:
+    void takeAll(const std::string& records)
+    {
+        Unpacker in(records);
+        if (!headerRead)
+        {
+            tape.header = takeHeader(in);
+            headerRead = true;
+        }
+        while (!in.done())
+        {
+            if (tape.ended)
+                throw std::runtime_error("there is more after the end of the game");
+            const std::uint8_t kind = in.byte();
+            if (kind == 'F')
+            {
+                if (tape.frames.size() >= kMaxReplayFrames)
+                    throw std::runtime_error("it holds more than " +
+                                             std::to_string(kMaxReplayFrames) + " frames");
+                last.dice = FrameDraws{};
+                last.width = last.height = 0;
+                takeFrame(in, last); // each frame starts from the input of the frame before
+                diceNotes += last.dice.seeds.size() + last.dice.earlyDraws.size();
+                if (diceNotes > kMaxDiceNotes)
+                    throw std::runtime_error("it reseeds the dice more often than a game can");
+                tape.frames.push_back(last);
+            }
+            else if (kind == 'C')
+            {
+                // The game checks after a frame, never twice after one.
+                if (!tape.checks.empty() && tape.checks.back().first == tape.frames.size())
+                    throw std::runtime_error("two checks follow one frame");
+                tape.checks.emplace_back(tape.frames.size(), takeCheck(in));
+            }
+            else if (kind == 'E')
+            {
+                tape.end.score = in.number(0, 1 << 30, "the final score");
+                tape.end.cause = GameEnd(in.number(1, 4, "the cause of the end"));
+                tape.end.frames = in.number(0, kMaxReplayFrames, "the frame count");
+                if (std::size_t(tape.end.frames) != tape.frames.size())
+                    throw std::runtime_error("it says " + std::to_string(tape.end.frames) +
+                                             " frames but holds " +
+                                             std::to_string(tape.frames.size()));
+                tape.ended = true;
+            }
+            else
+                throw std::runtime_error("a record of unknown kind " + std::to_string(kind));
+        }
+    }
+
+    ReplayTape& tape;
+    ReplayFrame last;
+    std::size_t diceNotes = 0;
+};
 } // namespace
+
+bool keepableFrameTime(float dt)
+{
+    return std::isfinite(dt) && dt >= 0 && dt <= kMaxFrameSeconds;
+}
 
 const char* gameEndText(GameEnd end)
 {
@@ -424,6 +479,8 @@ std::string ReplayWriter::pack(int mode)
 
 std::string ReplayWriter::flush()
 {
+    if (records.empty() && start.empty())
+        return ""; // an empty piece would only lengthen the file
     return pack(Z_SYNC_FLUSH);
 }
 
@@ -436,9 +493,49 @@ std::string ReplayWriter::finish(const ReplayEnd& end)
     return pack(Z_FINISH);
 }
 
+namespace
+{
+// Unpacks one piece, refusing it as soon as it passes the bound.
+bool unpackPiece(z_stream& unzip, const Bytef* packed, std::uint32_t length, std::string& records,
+                 bool& streamEnded, std::string& why)
+{
+    records.clear();
+    unzip.next_in = const_cast<Bytef*>(packed);
+    unzip.avail_in = length;
+    unsigned char buffer[65536];
+    while (unzip.avail_in > 0 && !streamEnded)
+    {
+        unzip.next_out = buffer;
+        unzip.avail_out = sizeof buffer;
+        const int status = inflate(&unzip, Z_SYNC_FLUSH);
+        if (status != Z_OK && status != Z_STREAM_END && status != Z_BUF_ERROR)
+        {
+            why = "its packed data is damaged";
+            return false;
+        }
+        records.append(reinterpret_cast<const char*>(buffer), sizeof buffer - unzip.avail_out);
+        streamEnded = status == Z_STREAM_END;
+        if (records.size() > kMaxPieceBytes)
+        {
+            why = "a piece unpacks to more than a replay's piece can hold";
+            return false;
+        }
+        if (status == Z_BUF_ERROR && unzip.avail_out != 0)
+            break; // no progress: the piece held nothing more to give
+    }
+    if (unzip.avail_in > 0)
+    {
+        why = "there is more after the end of the game";
+        return false;
+    }
+    return true;
+}
+} // namespace
+
 bool readReplay(const std::string& bytes, ReplayTape& tape, std::string& why)
 {
     tape = ReplayTape{};
+    why.clear();
     if (bytes.size() < sizeof kMagic + 2 || std::memcmp(bytes.data(), kMagic, sizeof kMagic) != 0)
     {
         why = "it is not a fishtank replay";
@@ -462,66 +559,57 @@ bool readReplay(const std::string& bytes, ReplayTape& tape, std::string& why)
         why = "zlib could not start";
         return false;
     }
-    std::string records;
-    std::size_t at = sizeof kMagic + 2;
+    TapeReader reader(tape);
+    std::string records, problem;
+    std::size_t at = sizeof kMagic + 2, unpacked = 0;
     bool streamEnded = false;
-    while (at < bytes.size() && why.empty())
+    while (at < bytes.size() && problem.empty())
     {
-        if (bytes.size() - at < 8)
-        {
-            why = "it is cut short at byte " + std::to_string(bytes.size());
-            break;
-        }
         std::uint32_t length = 0, sum = 0;
-        std::memcpy(&length, bytes.data() + at, 4); // little-endian, as on this machine
-        std::memcpy(&sum, bytes.data() + at + 4, 4);
-        if (length > bytes.size() - at - 8)
+        if (bytes.size() - at >= 8)
         {
-            why = "it is cut short at byte " + std::to_string(bytes.size());
-            break;
-        }
-        const auto* packed = reinterpret_cast<const Bytef*>(bytes.data() + at + 8);
-        if (streamEnded || crc32(0, packed, length) != sum)
-        {
-            why = streamEnded ? "there is more after the end of the game"
-                              : "it is damaged in the piece at byte " + std::to_string(at);
-            break;
-        }
-        unzip.next_in = const_cast<Bytef*>(packed);
-        unzip.avail_in = length;
-        unsigned char buffer[65536];
-        while (unzip.avail_in > 0 && !streamEnded)
-        {
-            unzip.next_out = buffer;
-            unzip.avail_out = sizeof buffer;
-            const int status = inflate(&unzip, Z_SYNC_FLUSH);
-            if (status != Z_OK && status != Z_STREAM_END && status != Z_BUF_ERROR)
+            for (int i = 0; i < 4; ++i) // little-endian on every machine
             {
-                why = "its packed data is damaged at byte " + std::to_string(at);
-                break;
+                length |= std::uint32_t(std::uint8_t(bytes[at + i])) << (8 * i);
+                sum |= std::uint32_t(std::uint8_t(bytes[at + 4 + i])) << (8 * i);
             }
-            records.append(reinterpret_cast<const char*>(buffer), sizeof buffer - unzip.avail_out);
-            streamEnded = status == Z_STREAM_END;
-            if (records.size() > kMaxUnpackedBytes)
-                why = "it unpacks to more than a replay can hold";
-            if (status == Z_BUF_ERROR && unzip.avail_out != 0)
-                break; // no progress: the piece held nothing more to give
         }
-        at += 8 + length;
+        const auto* packed =
+            reinterpret_cast<const Bytef*>(bytes.data()) + std::min(bytes.size(), at + 8);
+        if (bytes.size() - at < 8 || length > bytes.size() - at - 8)
+            problem = "it is cut short at byte " + std::to_string(bytes.size());
+        else if (streamEnded)
+            problem = "there is more after the end of the game";
+        else if (crc32(0, packed, length) != sum)
+            problem = "it is damaged in the piece at byte " + std::to_string(at);
+        else if (!unpackPiece(unzip, packed, length, records, streamEnded, problem) ||
+                 (unpacked += records.size()) > kMaxUnpackedBytes)
+        {
+            if (problem.empty())
+                problem = "it unpacks to more than a replay can hold";
+            problem += " (the piece at byte " + std::to_string(at) + ")";
+        }
+        else
+        {
+            try
+            {
+                reader.take(records);
+            }
+            catch (const std::exception& error)
+            {
+                problem =
+                    error.what() + std::string(" (the piece at byte ") + std::to_string(at) + ")";
+            }
+        }
+        at += 8 + std::size_t(length);
     }
     inflateEnd(&unzip);
-    if (why.empty() && records.empty())
-        why = "it holds no recorded game";
-    if (!why.empty())
-        return false;
-    try
+    if (!reader.headerRead)
     {
-        takeRecords(records, tape);
-    }
-    catch (const std::exception& error)
-    {
-        why = error.what();
+        why = problem.empty() ? "it holds no recorded game" : problem;
+        tape = ReplayTape{};
         return false;
     }
+    tape.unreadable = problem;
     return true;
 }

@@ -5,6 +5,7 @@
 #include "rules/Settings.h"
 
 #include <cstdint>
+#include <deque>
 #include <string>
 #include <utility>
 #include <vector>
@@ -27,6 +28,9 @@ struct ReplayHeader
     unsigned anisotropy = 1;
     int sceneDetail = 0;
     bool controlsShown = false;
+    // The panel paused the game when it opened: closing it goes on (a game after Return may
+    // begin with the panel open from the game before).
+    bool pausedForControls = false;
     float toggleDelay = 0;
     int heldKeys = 0; // the once-a-press keys and buttons held in the frame before
 };
@@ -69,11 +73,14 @@ struct ReplayEnd
 struct ReplayTape
 {
     ReplayHeader header;
-    std::vector<ReplayFrame> frames;
+    std::deque<ReplayFrame> frames; // a deque: a long game never needs twice its size to grow
     // Each check with the number of frames played before it was taken.
     std::vector<std::pair<std::size_t, ReplayCheck>> checks;
     bool ended = false; // a game that stopped on an error or a signal has no end record
     ReplayEnd end;
+    // Why the file's rest, after its last whole piece, cannot be read; empty when all of it
+    // was read.
+    std::string unreadable;
 };
 
 // "score 12, 3 meals, 4 fish (check 0123456789abcdef)".
@@ -81,6 +88,15 @@ std::string checkText(const ReplayCheck& check);
 
 constexpr int kReplayFormat = 1;
 constexpr std::size_t kMaxReplayFrames = 1000000; // over four hours at 60 frames a second
+// The longest frame a recording keeps (about eleven days): a game stopped and woken again
+// takes the whole stop as one frame.
+constexpr float kMaxFrameSeconds = 1.0e6f;
+// Records waiting beyond this are packed as a piece of their own, so no piece unpacks past
+// what the reader takes.
+constexpr std::size_t kPieceRecordBytes = 256u << 10;
+
+// True when a frame of that time can be written and read back.
+bool keepableFrameTime(float dt);
 
 // Writes a recorded game as it goes: records are packed at once, and each flush hands over
 // the bytes to append to the file, whole and readable up to that point.
@@ -94,8 +110,11 @@ public:
 
     void frame(const ReplayFrame& frame);
     void check(const ReplayCheck& check);
-    // The bytes made since the last flush (the file's beginning, the first time).
+    // The bytes made since the last flush (the file's beginning, the first time); empty when
+    // nothing was recorded since.
     std::string flush();
+    // Recorded bytes not yet flushed: past kPieceRecordBytes, a flush is due.
+    std::size_t waiting() const { return records.size(); }
     // The end record and the last bytes; nothing may be written after it.
     std::string finish(const ReplayEnd& end);
 
@@ -109,8 +128,9 @@ private:
     int frames = 0;
 };
 
-// Reads a whole .replay file. False, with the reason in `why`, for a file that is not a
-// recorded game, is damaged or cut short, or comes from a newer version of the game; a
-// file without an end record (a game stopped by an error) is read up to its last whole
-// second.
+// Reads a .replay file piece by piece. False, with the reason in `why`, for a file that is
+// not a recorded game, comes from a newer version of the game or whose first piece is
+// damaged. A file damaged or cut short later is read up to its last whole piece, with the
+// reason in the tape's `unreadable`; a file without an end record (a game stopped by an
+// error) is read to its end. No piece is unpacked past a fixed bound.
 bool readReplay(const std::string& bytes, ReplayTape& tape, std::string& why);

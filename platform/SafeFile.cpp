@@ -48,7 +48,9 @@ bool writeAll(int fd, const std::string& bytes)
 bool writeTemporaryFile(const std::string& prefix, const std::string& bytes, std::string& temporary,
                         std::string& error)
 {
-    temporary = "." + prefix + "XXXXXX";
+    // Hidden beside the file it becomes: the dot goes before the name, not its folder.
+    const std::size_t slash = prefix.rfind('/') + 1;
+    temporary = prefix.substr(0, slash) + "." + prefix.substr(slash) + "XXXXXX";
     const int fd = mkstemp(temporary.data());
     if (fd < 0)
     {

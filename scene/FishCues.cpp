@@ -40,6 +40,10 @@ FishCues::FishCues(Ogre::SceneManager* sceneManager_, const Panel& tank)
     set = sceneManager->createBillboardSet(kFirstPool);
     set->setAutoextend(true);
     set->setMaterialName("Fishtank/Cues");
+    // Every cue stays in the water: bounded by it from the start, the set is never culled as
+    // the empty box it was when its node was first placed (a watched game's first frame).
+    const Ogre::Vector3 half(water.width / 2 + kMarkerWidth, water.height / 2 + kMarkerHeight, 1);
+    set->setBounds(Ogre::AxisAlignedBox(-half, half), half.length());
     node->attachObject(set);
 }
 

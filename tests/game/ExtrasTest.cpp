@@ -6,6 +6,8 @@
 #include "app/ExampleApplication.h"
 #include "support/GameTest.h"
 
+#include <OgreBillboardSet.h>
+#include <OgreSceneManager.h>
 #include <OgreSceneNode.h>
 
 namespace
@@ -306,6 +308,17 @@ TEST_F(ExtrasTest, TheCueUnderEachFishIsTheVerdictOfTheRules)
         int width;
         bool shark;
     };
+    // Placed before any frame filled it (a watched game's first picture), the set already
+    // covers the water: the camera does not cull it as the empty box it was.
+    engine.scene->getRootSceneNode()->_update(true, false);
+    for (const auto& [name, set] : engine.scene->getMovableObjects("BillboardSet"))
+    {
+        if (static_cast<Ogre::BillboardSet*>(set)->getMaterialName() != "Fishtank/Cues")
+            continue;
+        EXPECT_TRUE(set->getParentSceneNode()->_getWorldAABB().contains(
+            Ogre::Vector3(playerPosition().x, playerPosition().y, 2.5f)))
+            << name;
+    }
     // The player is 40 wide.
     for (const Case c : {Case{28, false}, Case{39, false}, Case{40, false}, Case{41, false},
                          Case{28, true}, Case{160, true}, Case{200, false}})

@@ -47,12 +47,15 @@ std::string recordedGame(float oddFrameTime = 0.02f, std::uint32_t oddKeys = 0, 
     return bytes + (end ? writer.finish(ReplayEnd{28, GameEnd::Shark, 3}) : writer.flush());
 }
 
-std::string why(const std::string& bytes)
+// Why the file, or the rest of it after its whole pieces, cannot be read.
+std::string why(const std::string& bytes, std::size_t* framesKept = nullptr)
 {
     ReplayTape tape;
     std::string reason;
-    EXPECT_FALSE(readReplay(bytes, tape, reason)) << "read as a game";
-    return reason;
+    const bool read = readReplay(bytes, tape, reason);
+    if (framesKept != nullptr)
+        *framesKept = tape.frames.size();
+    return read ? tape.unreadable : reason;
 }
 } // namespace
 
@@ -87,6 +90,15 @@ TEST(ReplayFormat, AGameReadsBackAsItWasWrittenAndACutOneUpToItsLastSecond)
     ASSERT_TRUE(readReplay(recordedGame(0.02f, 0, false), tape, reason)) << reason;
     EXPECT_FALSE(tape.ended);
     EXPECT_EQ(tape.frames.size(), 3u);
+    EXPECT_EQ(tape.unreadable, "");
+    // A game stopped for a minute, or a day, takes it as one frame.
+    for (float stop : {65.005f, 86400.0f})
+    {
+        ASSERT_TRUE(readReplay(recordedGame(stop), tape, reason)) << reason;
+        EXPECT_EQ(tape.frames[1].dt, stop);
+        EXPECT_EQ(tape.unreadable, "");
+        EXPECT_TRUE(keepableFrameTime(stop));
+    }
 }
 
 TEST(ReplayFormat, EveryBadFileIsRefusedWithItsReason)
@@ -97,28 +109,51 @@ TEST(ReplayFormat, EveryBadFileIsRefusedWithItsReason)
     flipped[good.size() - 5] ^= 0x10;
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
+    // A piece that unpacks past the bound (the game's recorder flushes long before): refused
+    // there, without unpacking the rest.
+    ReplayHeader small;
+    small.width = small.height = 64;
+    ReplayWriter flood(small);
+    std::string bomb = flood.flush();
+    for (int i = 0; i < 200000; ++i)
+        flood.frame(frameOf(0.01f));
+    bomb += flood.flush();
+    // Each case: the reason, and the frames of the whole pieces before the bad one (-1: the
+    // file is refused whole).
     const struct
     {
         std::string bytes;
         const char* reason;
+        int framesKept;
     } cases[] = {
-        {"", "not a fishtank replay"},
-        {"PNG\r\n\x1a\nsomething else", "not a fishtank replay"},
-        {std::string(good.size(), '\0'), "not a fishtank replay"},
-        {newer, "newer version of the game (replay format 2"},
-        {good.substr(0, good.size() - 3), "cut short"},
-        {good.substr(0, 10), "holds no recorded game"},
-        {flipped, "damaged"},
-        {good + good.substr(10), "more after the end"},
-        {recordedGame(nan), "a frame's time is nan"},
-        {recordedGame(inf), "a frame's time is inf"},
-        {recordedGame(-0.5f), "a frame's time is -0.5"},
-        {recordedGame(61.0f), "a frame's time is 61"},
-        {recordedGame(0.02f, 1u << 30), "a key is out of range"},
+        {"", "not a fishtank replay", -1},
+        {"PNG\r\n\x1a\nsomething else", "not a fishtank replay", -1},
+        {std::string(good.size(), '\0'), "not a fishtank replay", -1},
+        {newer, "newer version of the game (replay format 2", -1},
+        {good.substr(0, 10), "holds no recorded game", -1},
+        {good.substr(0, 14), "cut short at byte 14", -1},
+        {good.substr(0, good.size() - 3), "cut short", 2},
+        {flipped, "damaged", 2},
+        {good + good.substr(10), "more after the end", 3},
+        {recordedGame(nan), "a frame's time is nan", 0},
+        {recordedGame(inf), "a frame's time is inf", 0},
+        {recordedGame(-0.5f), "a frame's time is -0.5", 0},
+        {recordedGame(2.0e6f), "a frame's time is 2000000", 0},
+        {recordedGame(0.02f, 1u << 30), "a key is out of range", 0},
+        {bomb, "more than a replay's piece can hold", 0},
     };
     for (const auto& c : cases)
-        EXPECT_NE(why(c.bytes).find(c.reason), std::string::npos)
-            << "expected \"" << c.reason << "\", got \"" << why(c.bytes) << "\"";
+    {
+        std::size_t kept = 0;
+        const std::string reason = why(c.bytes, &kept);
+        EXPECT_NE(reason.find(c.reason), std::string::npos)
+            << "expected \"" << c.reason << "\", got \"" << reason << "\"";
+        EXPECT_EQ(int(kept), std::max(c.framesKept, 0)) << c.reason;
+        ReplayTape tape;
+        std::string refused;
+        EXPECT_EQ(readReplay(c.bytes, tape, refused), c.framesKept >= 0) << c.reason;
+    }
+    EXPECT_FALSE(keepableFrameTime(2.0e6f));
 }
 
 // Random damage to the stored games, under the sanitizers in the test command: the reader
@@ -152,13 +187,8 @@ TEST(ReplayFormat, SeededMutationsOfTheStoredGamesNeverBreakTheReader)
                 std::fill(bytes.begin() + long(at),
                           bytes.begin() + long(std::min(bytes.size(), at + random() % 32)), '\0');
             }
-            ReplayTape tape;
-            std::string reason;
-            if (!readReplay(bytes, tape, reason))
-            {
+            if (!why(bytes).empty())
                 ++refused;
-                EXPECT_FALSE(reason.empty());
-            }
         }
     }
     EXPECT_GT(refused, 6000) << "the checksums let damaged files through";

@@ -95,13 +95,55 @@ TEST_F(FilesTest, AWriteThatFailsHalfWayLeavesNothingAndSaysWhy)
     small.rlim_cur = 1000;
     ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
     const SavedFile saved = saveAsNewNumberedFile("shot_", ".png", 1, std::string(5000, 'p'));
+    // A recording keeps its whole appends, and the one that failed is cut back off.
+    GrowingFile growing;
+    std::string error;
+    ASSERT_TRUE(growing.create("game.replay", error)) << error;
+    EXPECT_TRUE(growing.append(std::string(600, 'g'), error));
+    EXPECT_FALSE(growing.append(std::string(600, 'h'), error));
+    EXPECT_FALSE(growing.open());
     setrlimit(RLIMIT_FSIZE, &usual);
     std::signal(SIGXFSZ, SIG_DFL);
 
     EXPECT_FALSE(saved.saved);
     EXPECT_EQ(saved.name, "shot_1.png");
     EXPECT_NE(saved.error.find("too large"), std::string::npos) << saved.error;
-    EXPECT_EQ(otherEntries({}), 0u) << "no broken file and no temporary file";
+    EXPECT_EQ(otherEntries({"game.replay"}), 0u) << "no broken file and no temporary file";
+    EXPECT_EQ(contents("game.replay"), std::string(600, 'g'));
+}
+
+TEST_F(FilesTest, OnlyTheGamesOwnOldestRecordingsArePrunedAndTheBestIsReplacedWhole)
+{
+    std::string error;
+    ASSERT_TRUE(makeFolder("replays", error)) << error;
+    // The clock ran ahead and came back: the game's newest recordings have the oldest dates.
+    std::vector<std::string> recorded;
+    for (int i = 0; i < 12; ++i)
+        recorded.push_back(replayPathAt("replays", std::time_t(1796000000 - 3600 * i)).substr(8));
+    const std::vector<std::string> players = {"1-my-favourite.replay", "2026-01-01_10-00-00.replay",
+                                              "best.replay", "2026-12-08_19-15-23.replay.bak"};
+    for (const std::string& name : players) // named by the player, or moved in
+        std::ofstream("replays/" + name) << name;
+    for (const std::string& name : recorded)
+    {
+        std::ofstream("replays/" + name) << name;
+        ASSERT_TRUE(noteRecording("replays", name, error)) << error;
+        EXPECT_TRUE(isDatedReplayName(name)) << name;
+    }
+    keepNewestReplays("replays", 5, recorded[2]);
+    for (std::size_t i = 0; i < recorded.size(); ++i)
+        EXPECT_EQ(fs::exists("replays/" + recorded[i]), i == 2 || i >= 8) << recorded[i];
+    for (const std::string& name : players)
+        EXPECT_EQ(contents("replays/" + name), name);
+    EXPECT_EQ(contents("replays/.recorded"), recorded[2] + "\n" + recorded[8] + "\n" + recorded[9] +
+                                                 "\n" + recorded[10] + "\n" + recorded[11] + "\n");
+    for (const char* name : {"1-my-favourite.replay", "2026-12-08_19-15-23.replay.bak",
+                             "2026-12-08_19-15-23_10.replay", "best.replay"})
+        EXPECT_FALSE(isDatedReplayName(name)) << name;
+
+    ASSERT_TRUE(copyFileWhole("replays/" + recorded[9], "replays/best.replay", error)) << error;
+    EXPECT_EQ(contents("replays/best.replay"), recorded[9]);
+    EXPECT_EQ(otherEntries({"replays"}), 0u) << "no temporary file beside the folder";
 }
 
 TEST_F(FilesTest, BytesReachTheDiskBeforeTheFileTakesItsNameAndAFailedSyncKeepsTheOldOne)

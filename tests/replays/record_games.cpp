@@ -1,7 +1,8 @@
 // Records the stored games of tests/replays with a simple player steering by the tank's
 // records, on the game's own listener and recorder (no window, 60 frames a second, the
 // calendar following the game's time). Run it again, and commit the new games, when a
-// change alters the rules on purpose:  record_games OUTPUT_FOLDER
+// change alters the rules on purpose:  record_games OUTPUT_FOLDER [GAME...] (all when none
+// is named: lost grown paused session marks)
 #include "game/CameraTrackListener.h"
 #include "game/GameRecorder.h"
 #include "rules/Growth.h"
@@ -10,6 +11,7 @@
 
 #include <OgreSceneNode.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <iostream>
@@ -120,11 +122,53 @@ template <typename Plan> void findDate(std::int64_t from, int tries, Plan plan)
 
 int main(int argc, char* argv[])
 {
-    if (argc != 2)
+    if (argc < 2)
         return 2;
     const std::string out = argv[1];
+    const auto wanted = [&](const std::string& name)
+    { return argc == 2 || std::find(argv + 2, argv + argc, name) != argv + argc; };
     // Careless: swims into the first fish larger than the player.
-    play(out + "/lost", false, [](PlayableTank& tank, int) { return !tank.world.player.alive; });
+    if (wanted("lost"))
+        play(out + "/lost", false,
+             [](PlayableTank& tank, int) { return !tank.world.player.alive; });
+    // Three careless games joined by Return, a second after each GAME OVER: one file each.
+    int overs = 0, overAt = 0;
+    if (wanted("session"))
+        play(out + "/session", false,
+             [&](PlayableTank& tank, int frame)
+             {
+                 if (tank.world.player.alive)
+                     return false;
+                 if (overAt == 0)
+                     overAt = frame;
+                 if (frame == overAt + 60 && ++overs < 3)
+                 {
+                     tank.keyboard.press(OIS::KC_RETURN);
+                     overAt = 0;
+                 }
+                 return overs == 3;
+             });
+    // Careful, with the marks off and on again, the panel shown and hidden, and the window
+    // made wide and then square; it plays on to its GAME OVER or quits at the end.
+    if (wanted("marks"))
+        play(out + "/marks", true,
+             [](PlayableTank& tank, int frame)
+             {
+                 if (frame == 120 || frame == 400 || frame == 700)
+                     tank.keyboard.press(OIS::KC_H);
+                 if (frame == 200 || frame == 260)
+                     tank.keyboard.press(OIS::KC_F1);
+                 if (frame == 300 || frame == 500)
+                 {
+                     tank.window.resize(frame == 300 ? 1280 : 700, frame == 300 ? 720 : 700);
+                     tank.listener->windowResized(&tank.window);
+                 }
+                 if (frame == 1800)
+                     tank.keyboard.press(OIS::KC_ESCAPE);
+                 return !tank.world.player.alive;
+             });
+    if (!wanted("grown") && !wanted("paused"))
+        return 0;
     // Careful, until it has grown twice (twelve meals), then Q; few games in a minute get
     // that far, so the game is begun at the date, of twenty thousand, when it eats the most.
     const auto grown = [](PlayableTank& tank, int)
@@ -133,8 +177,13 @@ int main(int argc, char* argv[])
             tank.keyboard.press(OIS::KC_Q);
         return !tank.world.player.alive;
     };
-    findDate(startDate, 20000, grown);
-    play(out + "/grown", true, grown);
+    if (wanted("grown"))
+    {
+        findDate(startDate, 20000, grown);
+        play(out + "/grown", true, grown);
+    }
+    if (!wanted("paused"))
+        return 0;
     // Pauses and goes on, is resized, takes a screenshot, then quits.
     play(out + "/paused", true,
          [](PlayableTank& tank, int frame)

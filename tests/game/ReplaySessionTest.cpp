@@ -1,0 +1,286 @@
+// Whole sessions played by a seeded random player on the game's own listener and recorder:
+// games ended by GAME OVER and Return, pauses, the panel, marks, full screen, resizes, lost
+// focus, a pad plugged in and out, a minute-long frame, and a quit. Every file a session
+// leaves plays again the same, and best.replay is its best game.
+#include "game/CameraTrackListener.h"
+#include "game/GameRecorder.h"
+#include "game/ReplayVerify.h"
+#include "platform/Gamepads.h"
+#include "platform/SafeFile.h"
+#include "rules/Growth.h"
+#include "scene/FishVisuals.h"
+#include "support/GameTest.h"
+
+#include <OgreRoot.h>
+#include <OgreSceneNode.h>
+#include <sys/resource.h>
+
+#include <csignal>
+#include <filesystem>
+#include <random>
+
+namespace
+{
+namespace fs = std::filesystem;
+
+double gameSeconds = 0;
+std::int64_t gameClock()
+{
+    return 1796000000 + std::int64_t(gameSeconds);
+}
+
+// Holds the arrows toward the nearest fish the player cannot eat, so games end soon, or,
+// hungry, toward the nearest it can, away from any danger close by.
+void seek(PlayableTank& tank, bool hungry)
+{
+    const Rect me = fishRect(tank.world.player);
+    float best = 1e9f, goalX = 250, goalY = 200;
+    bool flee = false;
+    for (const Fish& fish : tank.world.fishes)
+    {
+        const Rect it = fishRect(fish);
+        const float far = std::fabs(it.x - me.x) + std::fabs(it.y - me.y);
+        const bool edible = playerCanEat(tank.world.player.width, fish.width, fish.isShark);
+        if (hungry && !edible && far < 150 && !flee)
+        {
+            flee = true;
+            goalX = 2 * me.x - it.x;
+            goalY = 2 * me.y - it.y;
+        }
+        else if (edible == hungry && far < best && !flee)
+        {
+            best = far;
+            goalX = it.x;
+            goalY = it.y;
+        }
+    }
+    tank.keyboard.releaseAll();
+    tank.keyboard.press(goalX < me.x ? OIS::KC_LEFT : OIS::KC_RIGHT);
+    tank.keyboard.press(goalY < me.y ? OIS::KC_DOWN : OIS::KC_UP);
+}
+
+// What a restless player does besides swimming, now and then.
+// Plugs the pad in or out `plugs` times at most (SDL grows slower with every virtual pad).
+void fidget(PlayableTank& tank, std::mt19937& random, std::unique_ptr<VirtualPad>& pad, int& plugs)
+{
+    const unsigned roll = random() % 1000;
+    const OIS::KeyCode toggles[] = {OIS::KC_P, OIS::KC_F1, OIS::KC_H, OIS::KC_F11,
+                                    OIS::KC_F, OIS::KC_T,  OIS::KC_R, OIS::KC_M};
+    if (roll < 24)
+        tank.keyboard.press(toggles[roll % 8]);
+    else if (roll < 29)
+    {
+        tank.window.resize(640 + random() % 1280, 480 + random() % 600);
+        tank.listener->windowResized(&tank.window);
+    }
+    else if (roll < 35)
+    {
+        tank.platform.focus = WindowFocus::Here;
+        tank.listener->windowFocusChange(&tank.window);
+        tank.platform.focus = WindowFocus::Elsewhere;
+        tank.listener->windowFocusChange(&tank.window);
+    }
+    else if (roll < 38 && plugs > 0)
+    {
+        --plugs;
+        pad = pad ? nullptr : std::make_unique<VirtualPad>();
+    }
+    else if (roll < 60)
+        tank.mouse.move(int(random() % 40) - 20, int(random() % 40) - 20, true);
+    if (pad && roll % 7 == 0)
+    {
+        PadInput lean;
+        lean.stickX = float(int(random() % 200) - 100) / 100;
+        lean.start = roll % 91 == 0;
+        pad->hold(lean);
+    }
+}
+
+std::string fileBytes(const std::string& path)
+{
+    std::string bytes, error;
+    EXPECT_TRUE(readSmallFile(path, 64u << 20, bytes, error)) << error;
+    return bytes;
+}
+} // namespace
+
+TEST(ReplaySessions, EveryFileASeededPlayerLeavesPlaysTheSameAndTheBestIsKept)
+{
+    Gamepads pads("gamecontrollerdb.txt");
+    int quitsAboveTheBest = 0, gamesChecked = 0;
+    for (unsigned seed = 1; seed <= 250; ++seed)
+    {
+        std::mt19937 random(seed);
+        const std::string folder = "replay-sessions/" + std::to_string(seed);
+        fs::remove_all(folder);
+        gameSeconds = 0;
+        ReplayDice dice;
+        dice.clock = gameClock;
+        PlayableTank tank(&dice, false, &pads);
+        tank.listener->record(std::make_unique<GameRecorder>(folder), dice);
+        std::unique_ptr<VirtualPad> pad;
+        int plugs = seed % 8 == 0 ? 2 : 0;
+        // Each game's file and final score, in order.
+        std::vector<std::pair<std::string, int>> games;
+        const int sessionGames = 2 + int(seed % 3);
+        const int longFrameAt = int(random() % 300);
+        bool running = true;
+        for (int game = 0; running && game < sessionGames; ++game)
+        {
+            const std::string path = tank.listener->replayPath();
+            ASSERT_FALSE(path.empty());
+            const bool last = game + 1 == sessionGames;
+            const int quitAt = 300 + int(random() % 1500);
+            for (int frame = 0; running && tank.world.player.alive && !(last && frame == quitAt) &&
+                                !(last && tank.world.player.score > tank.listener->bestScore());
+                 ++frame)
+            {
+                ASSERT_LT(frame, 20000) << "seed " << seed << ": the player never lost";
+                seek(tank, last);
+                fidget(tank, random, pad, plugs);
+                const float dt =
+                    game == 0 && frame == longFrameAt ? 65.005f : float(10 + random() % 30) / 1000;
+                gameSeconds += dt;
+                running = tank.frame(dt);
+            }
+            games.emplace_back(path, tank.world.player.score);
+            if (last)
+            {
+                quitsAboveTheBest +=
+                    tank.world.player.alive && tank.world.player.score > tank.listener->bestScore();
+                tank.tap({OIS::KC_ESCAPE});
+                running = false;
+                break;
+            }
+            // Over: the tank goes on a while, the player fidgets, then Return (P or F1 may
+            // stand in the way for a frame or two).
+            for (int frame = 0; tank.listener->replayPath() == path; ++frame)
+            {
+                ASSERT_LT(frame, 2000) << "seed " << seed << ": no new game began";
+                tank.keyboard.releaseAll();
+                if (frame % 2 == 0)
+                    fidget(tank, random, pad, plugs);
+                if (frame > 20 && frame % 3 == 0)
+                    tank.keyboard.press(tank.listener->paused ? OIS::KC_P : OIS::KC_RETURN);
+                gameSeconds += 0.02;
+                running = tank.frame(0.02f);
+            }
+        }
+        tank.listener->endRecording();
+
+        // The first game is the best until one beats it.
+        int best = games[0].second;
+        std::string bestPath = games[0].first;
+        for (const auto& [path, score] : games)
+        {
+            if (score > best)
+            {
+                best = score;
+                bestPath = path;
+            }
+            ReplayTape tape;
+            std::string why, line;
+            ASSERT_TRUE(readReplay(fileBytes(path), tape, why)) << path << ": " << why;
+            EXPECT_EQ(tape.unreadable, "") << path;
+            EXPECT_TRUE(tape.ended) << path;
+            EXPECT_EQ(tape.end.score, score) << path;
+            EXPECT_EQ(replayWithoutWindow(*tank.engine.headless->root, std::move(tape), line), 0)
+                << "seed " << seed << ", " << path << ": " << line;
+            ++gamesChecked;
+        }
+        EXPECT_EQ(fileBytes(folder + "/" + kBestReplay), fileBytes(bestPath))
+            << "seed " << seed << ": best.replay is not " << bestPath;
+        if (!HasFailure())
+            fs::remove_all(folder);
+    }
+    EXPECT_GT(quitsAboveTheBest, 0) << "no session quit above the best";
+    EXPECT_EQ(gamesChecked, 750) << "a session stopped short";
+}
+
+// A verifier that always said "same" would pass every stored game: each change to one is found
+// at the frame where it first shows, with status 1.
+TEST(ReplaySessions, TheVerifierFindsEveryChangeToAStoredGame)
+{
+    WindowlessEngine engine;
+    ReplayTape grown;
+    std::string why;
+    ASSERT_TRUE(readReplay(
+        fileBytes(std::string(FISHTANK_SOURCE_DIR) + "/tests/replays/grown.replay"), grown, why))
+        << why;
+    ASSERT_GT(grown.checks.size(), 20u);
+    const std::size_t checked = grown.checks[12].first, last = grown.frames.size();
+    const struct
+    {
+        const char* change;
+        void (*edit)(ReplayTape&);
+        std::size_t frame;
+    } cases[] = {
+        {"a check's score", [](ReplayTape& t) { t.checks[12].second.score += 1; }, checked},
+        {"a check's hash", [](ReplayTape& t) { t.checks[12].second.hash ^= 1; }, checked},
+        // The first check after the frame a key is flipped in sees the fish elsewhere.
+        {"the right arrow flipped in one frame",
+         [](ReplayTape& t) { t.frames[t.checks[7].first].input.keys ^= 1u << 17; },
+         grown.checks[8].first},
+        {"a frame's draws", [](ReplayTape& t) { t.frames[30].dice.draws += 1; }, 31},
+        {"the end's cause", [](ReplayTape& t) { t.end.cause = GameEnd::Shark; }, last},
+        {"the end's score", [](ReplayTape& t) { t.end.score -= 1; }, last},
+    };
+    for (const auto& c : cases)
+    {
+        ReplayTape tape = grown;
+        c.edit(tape);
+        std::string line;
+        EXPECT_EQ(replayWithoutWindow(*engine.headless->root, std::move(tape), line), 1)
+            << c.change;
+        EXPECT_EQ(line.rfind("differs at frame " + std::to_string(c.frame) + " ", 0), 0u)
+            << c.change << ": " << line;
+    }
+    std::string line;
+    EXPECT_EQ(replayWithoutWindow(*engine.headless->root, grown, line), 0) << line;
+}
+
+// A disk that fills during play: the file keeps every whole second before, reads back with no
+// damage, and the error box's words say how far the game is kept, or that it is not.
+TEST(ReplaySessions, ARecordingCutShortSaysUpToWhichSecondItIsKept)
+{
+    WindowlessEngine engine;
+    std::signal(SIGXFSZ, SIG_IGN);
+    for (int fullAt : {0, 3})
+    {
+        const std::string folder = "replay-cut-" + std::to_string(fullAt);
+        fs::remove_all(folder);
+        GameRecorder recorder(folder);
+        ReplayHeader header;
+        header.width = 640;
+        header.height = 480;
+        recorder.begin(header);
+        rlimit usual{};
+        getrlimit(RLIMIT_FSIZE, &usual);
+        for (int frame = 0; frame < 200; ++frame)
+        {
+            if (frame == fullAt * 32)
+            {
+                rlimit full = usual;
+                full.rlim_cur = rlim_t(fs::file_size(recorder.path())) + 4;
+                setrlimit(RLIMIT_FSIZE, &full);
+            }
+            ReplayFrame played;
+            played.dt = 1.0f / 32; // exact: a check every 32 frames
+            if (recorder.frame(played))
+                recorder.check(ReplayCheck{});
+        }
+        setrlimit(RLIMIT_FSIZE, &usual);
+        const std::string kept = recorder.keptText();
+        EXPECT_NE(kept.find(fullAt == 0 ? "This game was not kept: it could not be written"
+                                        : "The game is kept up to second 3 in " + folder),
+                  std::string::npos)
+            << kept;
+        ReplayTape tape;
+        std::string why;
+        ASSERT_TRUE(readReplay(fileBytes(recorder.path()), tape, why)) << why;
+        EXPECT_EQ(tape.unreadable, "");
+        EXPECT_EQ(tape.frames.size(), std::size_t(fullAt * 32));
+        fs::remove_all(folder);
+    }
+    std::signal(SIGXFSZ, SIG_DFL);
+}
