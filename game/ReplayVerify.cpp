@@ -28,7 +28,9 @@ bool loadReplay(const std::string& path, ReplayTape& tape, std::string& problem)
 
 void fillSandbox(SandboxPlatform& sandbox, const ReplayHeader& header)
 {
-    sandbox.files[kSettingsFile] = settingsText(header.settings);
+    GameSettings shown = header.settings;
+    shown.fullScreen = false; // the viewer's window stays as it is; the recorded shape shows
+    sandbox.files[kSettingsFile] = settingsText(shown);
     sandbox.files[kBestScoreFile] = bestScoreText(header.bestScore);
 }
 

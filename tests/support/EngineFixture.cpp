@@ -3,6 +3,7 @@
 #include "app/ExampleApplication.h"
 #include "app/HeadlessEngine.h"
 #include "game/CameraTrackListener.h"
+#include "rules/Growth.h"
 #include "scene/FishVisuals.h"
 
 #include <Ogre.h>
@@ -13,6 +14,7 @@
 #include <Overlay/OgreOverlaySystem.h>
 
 #include <algorithm>
+#include <cmath>
 #include <fstream>
 #include <set>
 
@@ -152,4 +154,48 @@ Fish& PlayableTank::addFish(float x, float y, int width, int direction, int spee
 Ogre::Vector3 PlayableTank::playerPosition() const
 {
     return world.player.node->getPosition();
+}
+
+void steer(PlayableTank& tank, bool careful)
+{
+    const Fish& player = tank.world.player;
+    const Rect me = fishRect(player);
+    float goalX = me.x, goalY = me.y, best = 1e9f;
+    for (const Fish& fish : tank.world.fishes)
+    {
+        const Rect it = fishRect(fish);
+        const float dx = it.x - me.x, dy = it.y - me.y;
+        const float distance = std::sqrt(dx * dx + dy * dy);
+        if (!playerCanEat(player.width, fish.width, fish.isShark))
+        {
+            // Coming closer, and within reach of the player's height: swim to the far side.
+            const bool closing = (fish.direction > 0) == (dx < 0);
+            if (careful && closing && std::fabs(dx) < 190 + it.width && dy < me.height + 40 &&
+                -dy < it.height + 40)
+            {
+                goalY = it.y + it.height / 2 > 200 ? 10.0f : 390.0f - me.height;
+                goalX = me.x;
+                best = -1;
+            }
+        }
+        else if (distance < best && best >= 0 && it.x > 0 && it.x < 480)
+        {
+            best = distance;
+            goalX = it.x;
+            goalY = it.y;
+        }
+    }
+    // The hook catches what comes within reach of its point.
+    const Ogre::Vector3 hook = tank.world.hookNode->getPosition();
+    if (careful && std::fabs(hook.x - me.x) < 90 && std::fabs(hook.y - me.y) < 70)
+        goalY = hook.y + (me.y > hook.y ? 150.0f : -150.0f);
+    tank.keyboard.releaseAll();
+    if (goalX < me.x - 4)
+        tank.keyboard.press(OIS::KC_LEFT);
+    if (goalX > me.x + 4)
+        tank.keyboard.press(OIS::KC_RIGHT);
+    if (goalY < me.y - 4)
+        tank.keyboard.press(OIS::KC_DOWN);
+    if (goalY > me.y + 4)
+        tank.keyboard.press(OIS::KC_UP);
 }

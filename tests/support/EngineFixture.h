@@ -92,3 +92,7 @@ public:
     TankRecords world;
     std::unique_ptr<CameraTrackListener> listener;
 };
+
+// A simple player steering by the tank's records: holds the keys that swim toward the nearest
+// fish it may eat and, when careful, away from any it may not (the stored games' player).
+void steer(PlayableTank& tank, bool careful);
