@@ -46,7 +46,7 @@ def tank_extent(shot):
     bright = lambda r, g, b: max(r, g, b) > 40
     across = shot.bounds(0, shot.height * 3 // 10, shot.width, shot.height // 20, bright)
     down = shot.bounds(shot.width * 9 // 20, 0, shot.width // 10, shot.height, bright)
-    return across[0], down[1], across[2], down[3]
+    return (across[0], down[1], across[2], down[3]) if across and down else None
 
 
 def player_shape(shot):
@@ -283,12 +283,20 @@ class SharedDesktop(GameTestCase):
                 # Wholly on the screen, where every pixel can be looked at.
                 display.run("xdotool", "windowmove", game.window, "0", "0")
                 display.run("xdotool", "windowsize", game.window, str(width), str(height))
-                shot = game.wait_for_picture(
-                    lambda shot: (shot.width, shot.height) == (width, height) and
-                    shot.mean_colour(width // 2 - 50, height // 2 - 50, 100, 100)[2] > 100,
-                    "the window at %dx%d" % (width, height))
-                time.sleep(0.5)  # a frame or two at the new size
-                left, top, right, bottom = tank_extent(game.screenshot())
+                # A frame drawn at the new size shows the tank in its own proportions (the
+                # side panels, in front of every fish, and the sand bound it; a banner
+                # crosses only the middle): whatever the game is doing, that is the signal.
+                # Until then the window may still show the last frame, at its old size.
+                def drawn_at_new_size(shot):
+                    extent = tank_extent(shot) if (shot.width, shot.height) == (width, height) else None
+                    if extent is None:
+                        return False
+                    left, top, right, bottom = extent
+                    return (abs((right - left + 1) / (bottom - top + 1) - 1.25) < 0.025 and
+                            max((right - left) / width, (bottom - top) / height) > 0.9)
+
+                shot = game.wait_for_picture(drawn_at_new_size, "the tank at %dx%d" % (width, height))
+                left, top, right, bottom = tank_extent(shot)
                 self.assertGreaterEqual(min(left, top), 0)
                 self.assertLess(right, width)
                 self.assertLess(bottom, height)
