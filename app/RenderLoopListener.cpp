@@ -25,11 +25,30 @@ bool RenderLoopListener::frameStarted(const Ogre::FrameEvent&)
 
 bool RenderLoopListener::frameEnded(const Ogre::FrameEvent&)
 {
-    // Frames end after the picture has been swapped onto the window.
+    // Frames end after the picture has been swapped onto the window, drawn at the size the
+    // window had and paused or not as the game was when it began (window events are
+    // delivered below, between frames).
+    const bool drawn = window != nullptr && window->isActive() && window->isVisible();
+    const bool newSize =
+        drawn && (window->getWidth() != drawnWidth || window->getHeight() != drawnHeight);
     if (!firstFrameDrawn)
     {
         firstFrameDrawn = true;
         Ogre::LogManager::getSingleton().logMessage(kFirstFrameLine);
+    }
+    else if (newSize)
+        Ogre::LogManager::getSingleton().logMessage(
+            "A frame of " + std::to_string(window->getWidth()) + "x" +
+            std::to_string(window->getHeight()) + " is on the screen");
+    if (newSize)
+    {
+        drawnWidth = window->getWidth();
+        drawnHeight = window->getHeight();
+    }
+    if (game != nullptr && game->paused != pausedDrawn)
+    {
+        pausedDrawn = game->paused;
+        Ogre::LogManager::getSingleton().logMessage(pausedDrawn ? kPausedLine : kGoesOnLine);
     }
     OgreBites::WindowEventUtilities::messagePump();
 

@@ -11,8 +11,8 @@ import unittest
 
 from harness import (ACCEPT_BUTTON, DIALOG_TITLE, ERROR_CAPTION, FIRST_FRAME_LINE, NOBODY,
                      ORANGE, RUN_DIR, START_TIMEOUT, WINDOW_TITLE, X_HELPER, Display, Game,
-                     GameTestCase, open_to_nobody, score_line_shown, start_window_manager,
-                     world_to_pixel)
+                     GameTestCase, open_to_nobody, player_centre, score_line_shown,
+                     start_window_manager, world_to_pixel)
 
 def saved_setting(name, value):
     """Prepares the game's folder with one line of ogre.cfg changed."""
@@ -103,15 +103,17 @@ class SavedSettings(GameTestCase):
         for name, value in (("", ""), ("Fixed Pipeline Enabled", "No"),
                             ("sRGB Gamma Conversion", "Yes")):
             with self.subTest(name=name):
-                game = self.launch(prepare=saved_setting(name, value) if name else None).start()
-                shot = game.screenshot()
+                # Paused from the first frames: the same tank each time, nothing in it yet.
+                game = self.launch(prepare=saved_setting(name, value) if name else None,
+                                   paused=True).start()
+                shot = game.still_picture()
                 self.assertCleanExit(game.quit(), game)
                 if not name:
-                    water = shot.mean_colour(560, 420, 300, 200)
+                    water = shot.mean_colour(560, 470, 300, 150)
                     continue
                 self.assertIn("'%s=%s' does not work here" % (name, value), game.log())
                 # The same water as with the settings as shipped.
-                for channel, shipped in zip(shot.mean_colour(560, 420, 300, 200), water):
+                for channel, shipped in zip(shot.mean_colour(560, 470, 300, 150), water):
                     self.assertLess(abs(channel - shipped), 3)
 
     def test_settings_that_cannot_be_saved_do_not_stop_the_game(self):
@@ -171,8 +173,7 @@ class Screenshots(GameTestCase):
                 victim.write("# the game would not write this line\n")
 
         game = self.launch(prepare=earlier_game).start()
-        self.display.hold("Print", seconds=0.3)
-        game.wait_for_log("Screenshot saved as screenshot_3.png")
+        game.press_until_logged("Print", "Screenshot saved as screenshot_3.png")
         with open(game.path("screenshot_1.png")) as earlier:
             self.assertEqual(earlier.read(), "an earlier game's picture")
         self.assertFalse(os.path.exists(game.path("elsewhere.png")), "the link was not followed")
@@ -187,8 +188,8 @@ class Screenshots(GameTestCase):
     def test_a_full_disk_leaves_no_broken_file_and_says_why(self):
         # A file-size limit stands in for a full disk: the log fits, a picture does not.
         game = self.launch(prefix=["bash", "-c", 'ulimit -f 64 && exec "$0"']).start()
-        self.display.hold("Print", seconds=0.3)
-        game.wait_for_log("Screenshot screenshot_1.png was not saved: File too large")
+        game.press_until_logged("Print",
+                                "Screenshot screenshot_1.png was not saved: File too large")
         self.assertIsNone(game.process.poll(), "the game goes on")
         leftovers = [name for name in os.listdir(game.folder) if "screenshot" in name]
         self.assertEqual(leftovers, [])
@@ -203,21 +204,20 @@ class Screenshots(GameTestCase):
             os.chmod(folder, 0o555)
 
         game = self.launch(prepare=read_only_folder, prefix=NOBODY).start()
-        self.display.hold("Print", seconds=0.3)
-        game.wait_for_log("Screenshot screenshot_1.png was not saved: Permission denied")
+        game.press_until_logged("Print",
+                                "Screenshot screenshot_1.png was not saved: Permission denied")
         self.assertCleanExit(game.quit(), game)
         os.chmod(game.folder, 0o755)
 
 
 class SharedDesktop(GameTestCase):
     def test_the_game_takes_neither_the_keyboard_nor_the_pointer(self):
-        game = self.launch().start()
+        game = self.launch(paused=True).start()
         self.assertEqual(self.display.run(X_HELPER, "--try-grab").stdout.strip(),
                          "keyboard=ok pointer=ok")
         # The keys still reach the game's window.
-        before = game.screenshot().centroid(0, 0, 1024, 768, ORANGE)
-        self.display.hold("Right", seconds=0.5)
-        after = game.screenshot().centroid(0, 0, 1024, 768, ORANGE)
+        before = player_centre(game.still_picture())
+        after = player_centre(game.run_for(0.5, "Right"))
         self.assertGreater(after[0] - before[0], 20)
         # Task bars and Alt+Tab can tell the window is the game's, with its icon.
         props = self.display.run("xprop", "-id", game.window, "WM_CLASS", "_NET_WM_PID",
@@ -242,16 +242,12 @@ class SharedDesktop(GameTestCase):
         self.assertCleanExit(third.quit(), third)
 
     def test_a_resized_window_keeps_the_pictures_proportions(self):
-        game = self.launch().start()
-        shape = player_shape(game.screenshot())
-        self.display.run("xdotool", "windowsize", game.window, "1024", "512")
-
-        def resized(shot):
-            return shot.height == 512 and player_shape(shot) is not None
-
-        game.wait_for_picture(resized, "the window at its new size")
-        time.sleep(0.5)  # a frame or two at the new size
-        self.assertAlmostEqual(player_shape(game.screenshot()), shape, delta=shape * 0.15)
+        # Paused from the first frames: the player's fish stays at its start place.
+        game = self.launch(paused=True).start()
+        shape = player_shape(game.still_picture())
+        self.assertIsNotNone(shape)
+        resized = game.resize(1024, 512)
+        self.assertAlmostEqual(player_shape(resized), shape, delta=shape * 0.15)
         self.assertCleanExit(game.quit(), game)
 
     def test_the_window_and_its_title_bar_fit_every_screen(self):
@@ -276,26 +272,16 @@ class SharedDesktop(GameTestCase):
     def test_the_whole_tank_shows_at_any_window_shape(self):
         display = Display(size="2600x1500")
         self.addCleanup(display.close)
-        game = Game(display).start()
+        # Paused from the first frames: the tank as it starts, at every size, nothing in it
+        # but the player's fish.
+        game = Game(display, paused=True).start()
         self.addCleanup(game.cleanup)
         for width, height in ((800, 800), (1024, 512), (2560, 1080), (2560, 1440), (640, 960)):
             with self.subTest(window="%dx%d" % (width, height)):
                 # Wholly on the screen, where every pixel can be looked at.
                 display.run("xdotool", "windowmove", game.window, "0", "0")
-                display.run("xdotool", "windowsize", game.window, str(width), str(height))
-                # A frame drawn at the new size shows the tank in its own proportions (the
-                # side panels, in front of every fish, and the sand bound it; a banner
-                # crosses only the middle): whatever the game is doing, that is the signal.
-                # Until then the window may still show the last frame, at its old size.
-                def drawn_at_new_size(shot):
-                    extent = tank_extent(shot) if (shot.width, shot.height) == (width, height) else None
-                    if extent is None:
-                        return False
-                    left, top, right, bottom = extent
-                    return (abs((right - left + 1) / (bottom - top + 1) - 1.25) < 0.025 and
-                            max((right - left) / width, (bottom - top) / height) > 0.9)
-
-                shot = game.wait_for_picture(drawn_at_new_size, "the tank at %dx%d" % (width, height))
+                shot = game.resize(width, height)
+                self.assertEqual((shot.width, shot.height), (width, height))
                 left, top, right, bottom = tank_extent(shot)
                 self.assertGreaterEqual(min(left, top), 0)
                 self.assertLess(right, width)
@@ -307,7 +293,7 @@ class SharedDesktop(GameTestCase):
                 strip = (round(14 * scale), round(12 * scale), round(380 * scale),
                          round(36 * scale))
                 margin = round(10 * scale)
-                letters = game.screenshot().bounds(
+                letters = shot.bounds(
                     strip[0] - margin, strip[1] - margin, strip[2] + 2 * margin,
                     strip[3] + 2 * margin, lambda r, g, b: r > 200 and g > 190 and b > 60)
                 self.assertIsNotNone(letters)
@@ -366,14 +352,18 @@ class WaysOut(GameTestCase):
                         # Refused before the renderer starts, whose compiler would abort.
                         self.assertIn("MiB of address space to start its renderer",
                                       game.error_output())
+                        status = game.wait()
                         break
-                    if os.path.exists(game.path("Ogre.log")) and FIRST_FRAME_LINE in game.log():
-                        self.display.hold("Escape")
+                    if game.log_count(FIRST_FRAME_LINE):
+                        game.window = self.display.wait_for_window(WINDOW_TITLE)
+                        self.display.run("xdotool", "windowfocus", "--sync", game.window,
+                                         check=False)
+                        status = game.quit()
                         break
                     self.assertIsNone(game.process.poll(), game.error_output()[-1000:])
                     self.assertLess(time.time(), deadline, "neither a box nor a game")
                     time.sleep(0.3)
-                self.assertCleanExit(game.wait(), game)
+                self.assertCleanExit(status, game)
 
     def test_the_dialog_closed_by_the_window_manager_ends_like_cancel(self):
         manager = start_window_manager(self.display)

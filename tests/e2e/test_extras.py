@@ -6,10 +6,13 @@ import re
 import time
 import unittest
 
-from harness import (NOBODY, ORANGE, Display, Game, GameTestCase, banner_shown, open_to_nobody,
-                     play_until_game_over, score_line_shown, start_window_manager,
-                     strip_over_black, tank_shown,
+from harness import (NOBODY, ORANGE, PAUSED_LINE, Display, Game, GameTestCase, banner_shown,
+                     open_to_nobody, play_until_game_over, score_line_shown,
+                     start_window_manager, strip_over_black, tank_shown,
                      world_to_pixel)
+
+# A new game begins a new recording, and says so.
+RECORDING_LINE = "Recording the game in"
 
 
 def new_best_shown(shot):
@@ -79,19 +82,27 @@ def player_at_start(shot):
 
 class NewGame(GameTestCase):
     def test_return_after_game_over_plays_a_new_game_in_the_same_window(self):
-        game = self.launch().start()
-        self.display.hold("Return", seconds=0.3)  # before game over: nothing happens
-        self.assertFalse(banner_shown(game.screenshot()))
+        # Before game over Return does nothing: the game, started paused, goes on for Return
+        # and pauses again, a moment in which nothing can end it, and no new game began.
+        game = self.launch(paused=True).start()
+        game.run_for(0.1, "Return")
+        self.assertEqual(game.log_count(RECORDING_LINE), 1)
+        game.set_paused(False)
         play_until_game_over(game)
         self.assertTrue(new_game_line_shown(game.screenshot()))
-        for banner in (True, False):  # P shows "PAUSE", then takes the banner away
-            self.display.hold("p", seconds=0.15)
-            game.wait_for_picture(lambda shot: banner_shown(shot) == banner, "P's banner")
+        # P shows "PAUSE", then takes the banner away.
+        self.assertTrue(banner_shown(game.set_paused(True)))
+        game.set_paused(False)
+        game.wait_for_picture(lambda shot: not banner_shown(shot), "the banner gone")
         self.assertTrue(new_game_line_shown(game.screenshot()), "the way back stays")
-        self.display.hold("Return", seconds=0.3)
-        fresh = game.wait_for_picture(lambda shot: not banner_shown(shot), "the banner gone")
-        self.assertTrue(player_at_start(fresh) or player_at_start(game.screenshot()))
+        # Return, and P right after it: the new game, paused as it begins.
+        game.press_until_logged("Return", RECORDING_LINE)
+        fresh = game.set_paused(True)
+        self.assertEqual(game.log_count(RECORDING_LINE), 2)
+        self.assertTrue(player_at_start(fresh))
+        self.assertFalse(new_game_line_shown(fresh))
         # The second game plays: the fish still swim in, and it can be lost again.
+        game.set_paused(False)
         play_until_game_over(game)
         self.assertEqual(len(re.findall("Game over with a score", game.log())), 2)
         self.assertCleanExit(game.quit(), game)
@@ -152,14 +163,19 @@ class BestScore(GameTestCase):
 
 class Panels(GameTestCase):
     def test_f1_shows_the_controls_and_the_game_waits_behind_them(self):
-        game = self.launch().start()
-        self.assertFalse(controls_shown(game.screenshot()))
-        self.display.hold("F1", seconds=0.2)
-        before = game.wait_for_picture(controls_shown, "the controls panel")
+        # Started paused; P lets the game go on, and F1 comes a moment later, long before
+        # anything can end the game (only a game in play waits behind the panel).
+        game = self.launch(paused=True).start()
+        self.assertFalse(controls_shown(game.still_picture()))
+        game.set_paused(False)
+        waits = game.log_count(PAUSED_LINE)
+        game.press_until_shown("F1", controls_shown, "the controls panel", seconds=0.2)
+        game.wait_for_log(PAUSED_LINE, count=waits + 1)
+        before = game.still_picture()
         time.sleep(5)  # the first fish would have swum in by now
         self.assertEqual(outside_the_panel_differs(before, game.screenshot()), 0)
-        self.display.hold("F1", seconds=0.2)
-        game.wait_for_picture(lambda shot: not controls_shown(shot), "the panel gone")
+        game.press_until_shown("F1", lambda shot: not controls_shown(shot), "the panel gone",
+                               seconds=0.2)
         game.wait_for_picture(lambda shot: outside_the_panel_differs(before, shot) > 50,
                               "fish swimming again", timeout=30)
         self.assertCleanExit(game.quit(), game)
@@ -167,12 +183,11 @@ class Panels(GameTestCase):
     def test_m_switches_the_sound_off_with_a_marker_and_on_again(self):
         game = self.launch().start()
         self.assertFalse(sound_off_shown(game.screenshot()))
-        self.display.hold("m", seconds=0.2)
-        game.wait_for_picture(sound_off_shown, "the sound-off marker")
-        self.display.hold("m", seconds=0.2)
-        game.wait_for_picture(lambda shot: not sound_off_shown(shot), "the marker gone")
-        self.display.hold("m", seconds=0.2)
-        game.wait_for_picture(sound_off_shown, "the sound-off marker again")
+        game.press_until_shown("m", sound_off_shown, "the sound-off marker", seconds=0.2)
+        game.press_until_shown("m", lambda shot: not sound_off_shown(shot), "the marker gone",
+                               seconds=0.2)
+        game.press_until_shown("m", sound_off_shown, "the sound-off marker again",
+                               seconds=0.2)
         self.assertCleanExit(game.quit(), game)
 
         # The next start remembers it.
@@ -199,8 +214,8 @@ class Panels(GameTestCase):
             "xwininfo", "-id", game.window).stdout).groups()
         self.assertEqual(size(), ("1024", "768"))
         for key, wanted in (("F11", ("1920", "1080")), ("F11", ("1024", "768"))):
-            display.hold(key, seconds=0.15)
-            game.wait_for_log("Full screen at" if wanted[0] == "1920" else "In a window of")
+            game.press_until_logged(key, "Full screen at" if wanted[0] == "1920"
+                                    else "In a window of", seconds=0.15)
             deadline = time.time() + 20
             while size() != wanted and time.time() < deadline:
                 time.sleep(0.2)
@@ -216,19 +231,26 @@ class Panels(GameTestCase):
 
 class Focus(GameTestCase):
     def test_losing_the_focus_pauses_until_p(self):
-        game = self.launch().start()
-        self.display.run("xdotool", "windowfocus", "--sync", game.window)
-        time.sleep(0.5)  # a frame or two to hear of it
+        # Started paused, the window with the focus; P, P and P: the game, now going on, has
+        # read its window's events in a frame after it got the focus (the frame that read
+        # the first P, before the second P was read), and nothing can have ended it yet.
+        game = self.launch(paused=True).start()
+        game.set_paused(False)
+        game.set_paused(True)
+        game.set_paused(False)
         # Another window takes the focus: here the desktop's root window.
         info = self.display.run("xwininfo", "-root").stdout
         root_id = re.search(r"Window id: (0x[0-9a-f]+)", info).group(1)
+        pauses = game.log_count(PAUSED_LINE)
         self.display.run("xdotool", "windowfocus", root_id, check=False)
-        paused = game.wait_for_picture(banner_shown, "the pause banner")
+        game.wait_for_log(PAUSED_LINE, count=pauses + 1)
+        paused = game.still_picture()
+        self.assertTrue(banner_shown(paused))
         time.sleep(1)
-        self.assertTrue(banner_shown(game.screenshot()), "it stays paused")
+        self.assertTrue(game.is_paused() and banner_shown(game.screenshot()), "it stays paused")
         self.assertTrue(tank_shown(paused))
         self.display.run("xdotool", "windowfocus", "--sync", game.window)
-        self.display.hold("p", seconds=0.15)
+        game.set_paused(False)
         game.wait_for_picture(lambda shot: not banner_shown(shot), "play again after P")
         self.assertCleanExit(game.quit(), game)
 

@@ -35,8 +35,7 @@ class Installed(GameTestCase):
         game = self.launch(command=[launcher], folder=folder,
                            env={"XDG_DATA_HOME": data_home, "HOME": self.scratch})
         game.start()
-        self.display.hold("Print", seconds=0.3)
-        game.wait_for_log("Screenshot saved as screenshot_1.png")
+        game.press_until_logged("Print", "Screenshot saved as screenshot_1.png")
         self.assertCleanExit(game.quit(), game)
         return folder
 
