@@ -116,8 +116,12 @@ bool ExampleApplication::setUp()
                         "time can keep its files here",
                         "ExampleApplication::setUp");
     }
-    logFile = std::make_unique<LogFile>(onlyWatching ? "" : resourcePath + "Ogre.log");
-    if (logFile->problem().find("where the game needs") != std::string::npos)
+    const std::string logName = resourcePath + "Ogre.log";
+    logFile = std::make_unique<LogFile>(onlyWatching ? "" : logName);
+    // A folder or a pipe at the log's name is the player's to mend; a folder that may not be
+    // written only costs the log.
+    const std::string& problem = logFile->problem();
+    if (problem == folderInTheWay(logName) || problem == notAPlainFile(logName))
         OGRE_EXCEPT(Ogre::Exception::ERR_CANNOT_WRITE_TO_FILE, logFile->problem(),
                     "ExampleApplication::setUp");
     if (!logFile->problem().empty())

@@ -4,7 +4,6 @@
 
 #include <unistd.h>
 
-#include <cerrno>
 #include <ctime>
 
 LogFile::LogFile(const std::string& name)
@@ -34,16 +33,7 @@ void LogFile::messageLogged(const Ogre::String& message, Ogre::LogMessageLevel, 
     localtime_r(&now, &local);
     char stamp[16] = {};
     std::strftime(stamp, sizeof stamp, "%H:%M:%S: ", &local);
-    // One write a line: a reader of the log never sees half of one.
-    const std::string line = stamp + message + "\n";
-    std::size_t done = 0;
-    while (done < line.size())
-    {
-        const ssize_t written = write(fd, line.data() + done, line.size() - done);
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return; // a full disk loses log lines, never the game
-        done += std::size_t(written);
-    }
+    // One write a line: a reader of the log never sees half of one. A full disk loses log
+    // lines, never the game.
+    writeWhole(fd, stamp + message + "\n");
 }

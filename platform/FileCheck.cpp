@@ -7,6 +7,16 @@
 #include <cstring>
 #include <filesystem>
 
+std::string folderInTheWay(const std::string& path)
+{
+    return path + " is a folder where the game needs a file";
+}
+
+std::string notAPlainFile(const std::string& path)
+{
+    return path + " is not a plain file (a pipe or a device?) where the game needs one";
+}
+
 std::string unreadableFileReason(const std::string& path, bool mayBeMissing, std::size_t largest)
 {
     struct stat status
@@ -19,9 +29,9 @@ std::string unreadableFileReason(const std::string& path, bool mayBeMissing, std
         return path + " cannot be read: " + std::strerror(errno);
     }
     if (S_ISDIR(status.st_mode))
-        return path + " is a folder where the game needs a file";
+        return folderInTheWay(path);
     if (!S_ISREG(status.st_mode))
-        return path + " is not a plain file (a pipe or a device?) where the game needs one";
+        return notAPlainFile(path);
     if (access(path.c_str(), R_OK) != 0)
         return path + " cannot be read: " + std::strerror(errno);
     if (std::uintmax_t(status.st_size) > largest)

@@ -5,6 +5,10 @@
 #include <cstddef>
 #include <cstdint>
 
+// What the game says of a folder, or of a pipe or device, where it needs a plain file.
+std::string folderInTheWay(const std::string& path);
+std::string notAPlainFile(const std::string& path);
+
 // Why the game cannot read the file at this path, in words that name it: a folder or a
 // pipe where a file should be, a file it may not read, or one larger than `largest` bytes.
 // Empty when the path is a readable regular file, or is missing and `mayBeMissing` says

@@ -28,19 +28,7 @@ std::string tooLarge(const std::string& name, std::size_t limit)
 // Writes all the bytes and makes sure they reached the disk; false with errno set if not.
 bool writeAll(int fd, const std::string& bytes)
 {
-    std::size_t done = 0;
-    while (done < bytes.size())
-    {
-        const ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
-        if (written < 0)
-        {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        done += std::size_t(written);
-    }
-    return syncToDisk(fd) == 0;
+    return writeWhole(fd, bytes) && syncToDisk(fd) == 0;
 }
 
 // Writes the bytes to a new hidden file in the working folder, readable as any new file is;
@@ -153,17 +141,15 @@ bool readSmallFile(const std::string& name, std::size_t limit, std::string& text
     const int fd = open(name.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
     {
-        error = errno == EISDIR ? name + " is a folder where the game needs a file"
-                                : name + " cannot be read: " + lastError();
+        error = errno == EISDIR ? folderInTheWay(name) : name + " cannot be read: " + lastError();
         return false;
     }
     struct stat status
     {
     };
-    error = fstat(fd, &status) != 0   ? name + " cannot be read: " + lastError()
-            : S_ISDIR(status.st_mode) ? name + " is a folder where the game needs a file"
-            : !S_ISREG(status.st_mode)
-                ? name + " is not a plain file (a pipe or a device?) where the game needs one"
+    error = fstat(fd, &status) != 0               ? name + " cannot be read: " + lastError()
+            : S_ISDIR(status.st_mode)             ? folderInTheWay(name)
+            : !S_ISREG(status.st_mode)            ? notAPlainFile(name)
             : std::size_t(status.st_size) > limit ? tooLarge(name, limit)
                                                   : "";
     std::string contents;
@@ -188,6 +174,21 @@ bool readSmallFile(const std::string& name, std::size_t limit, std::string& text
     return true;
 }
 
+bool writeWhole(int fd, const std::string& bytes)
+{
+    std::size_t done = 0;
+    while (done < bytes.size())
+    {
+        const ssize_t written = write(fd, bytes.data() + done, bytes.size() - done);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        done += std::size_t(written);
+    }
+    return true;
+}
+
 int openOwnFile(const std::string& name, std::string& error, std::string& replaced)
 {
     constexpr int kFlags = O_WRONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC;
@@ -209,18 +210,16 @@ int openOwnFile(const std::string& name, std::string& error, std::string& replac
     }
     if (fd < 0)
     {
-        error = errno == EISDIR  ? name + " is a folder where the game needs a file"
-                : errno == ENXIO ? name + " is not a plain file (a pipe or a device?) where the "
-                                          "game needs one"
+        error = errno == EISDIR  ? folderInTheWay(name)
+                : errno == ENXIO ? notAPlainFile(name)
                                  : name + " cannot be written: " + lastError();
         return -1;
     }
     if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || ftruncate(fd, 0) != 0 ||
         fcntl(fd, F_SETFL, 0) != 0)
     {
-        error = S_ISREG(status.st_mode)
-                    ? name + " cannot be written: " + lastError()
-                    : name + " is not a plain file (a pipe or a device?) where the game needs one";
+        error = S_ISREG(status.st_mode) ? name + " cannot be written: " + lastError()
+                                        : notAPlainFile(name);
         close(fd);
         return -1;
     }

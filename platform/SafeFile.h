@@ -30,6 +30,10 @@ bool replaceFileWhole(const std::string& name, const std::string& bytes, std::st
 bool readSmallFile(const std::string& name, std::size_t limit, std::string& text,
                    std::string& error);
 
+// Writes all the bytes to the descriptor, going on after interruptions; false with errno
+// set when the system takes no more (a full disk, a closed pipe).
+bool writeWhole(int fd, const std::string& bytes);
+
 // Opens the file `name` to be written from its start as the game's own file. A link planted
 // at the name (symbolic, or a hard link that shares another file's bytes) is replaced by a
 // new file and never written through; a pipe or a device is refused without waiting on it.
