@@ -1,5 +1,7 @@
 #include "input/ReplayFormat.h"
 
+#include "input/Bindings.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -58,6 +60,53 @@ void putWord(std::string& out, std::uint32_t value)
 {
     for (int i = 0; i < 4; ++i)
         out += char(value >> (8 * i) & 0xFF);
+}
+
+// The first format kept a frame's keys as one bit each, in this order.
+constexpr int kFirstFormatKeyCount = 25;
+const OIS::KeyCode kFirstFormatKeys[kFirstFormatKeyCount] = {
+    OIS::KC_P,           OIS::KC_F1,     OIS::KC_M,     OIS::KC_H,      OIS::KC_RETURN,
+    OIS::KC_NUMPADENTER, OIS::KC_LMENU,  OIS::KC_RMENU, OIS::KC_F11,    OIS::KC_A,
+    OIS::KC_D,           OIS::KC_UP,     OIS::KC_W,     OIS::KC_DOWN,   OIS::KC_S,
+    OIS::KC_PGUP,        OIS::KC_PGDOWN, OIS::KC_RIGHT, OIS::KC_LEFT,   OIS::KC_F,
+    OIS::KC_T,           OIS::KC_SYSRQ,  OIS::KC_R,     OIS::KC_ESCAPE, OIS::KC_Q};
+
+int firstFormatKeyBit(OIS::KeyCode key)
+{
+    for (int i = 0; i < kFirstFormatKeyCount; ++i)
+        if (kFirstFormatKeys[i] == key)
+            return i;
+    return -1;
+}
+
+// The actions those keys asked for under the keys the game always had.
+std::uint32_t actionsOfFirstFormatKeys(std::uint32_t keys)
+{
+    return actionsHeld(defaultBindings(),
+                       [keys](OIS::KeyCode key)
+                       {
+                           const int bit = firstFormatKeyBit(key);
+                           return bit >= 0 && (keys >> bit & 1u) != 0;
+                       });
+}
+
+// Keys that ask for exactly these actions: the first key of each. A bit no action has is
+// kept beyond the keys, where the reader refuses it.
+std::uint32_t firstFormatKeysOfActions(std::uint32_t actions)
+{
+    std::uint32_t keys = actions >> kActionCount == 0 ? 0 : 1u << 31;
+    for (int action = 0; action < kActionCount; ++action)
+    {
+        if ((actions >> action & 1u) == 0)
+            continue;
+        for (const KeyBinding& binding : defaultBindings().keys)
+            if (int(binding.action) == action)
+            {
+                keys |= 1u << firstFormatKeyBit(binding.key);
+                break;
+            }
+    }
+    return keys;
 }
 
 int padBits(const PadInput& pad)
@@ -216,9 +265,10 @@ void takeFrame(Unpacker& in, ReplayFrame& frame)
         throw std::runtime_error("a frame has parts this game does not know");
     if (parts & kKeys)
     {
-        frame.input.keys = in.word();
-        if (frame.input.keys >> kGameKeyCount != 0)
+        const std::uint32_t keys = in.word();
+        if (keys >> kFirstFormatKeyCount != 0)
             throw std::runtime_error("a key is out of range");
+        frame.input.actions = actionsOfFirstFormatKeys(keys);
     }
     if (parts & kMouse)
     {
@@ -395,7 +445,7 @@ ReplayWriter::~ReplayWriter()
 void ReplayWriter::frame(const ReplayFrame& f)
 {
     unsigned parts = 0;
-    if (f.input.keys != last.keys)
+    if (f.input.actions != last.actions)
         parts |= kKeys;
     if (f.input.mouseButtons != 0 || f.input.mouseX != 0 || f.input.mouseY != 0)
         parts |= kMouse;
@@ -412,7 +462,7 @@ void ReplayWriter::frame(const ReplayFrame& f)
     records += 'F';
     records += char(parts);
     if (parts & kKeys)
-        putWord(records, f.input.keys);
+        putWord(records, firstFormatKeysOfActions(f.input.actions));
     if (parts & kMouse)
     {
         putSigned(records, f.input.mouseButtons);

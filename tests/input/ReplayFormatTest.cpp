@@ -18,7 +18,7 @@ ReplayFrame frameOf(float dt)
 }
 
 // A short game: keys, a mouse drag, a pad, a loss of focus, a resize, seeds and early draws.
-std::string recordedGame(float oddFrameTime = 0.02f, std::uint32_t oddKeys = 0, bool end = true)
+std::string recordedGame(float oddFrameTime = 0.02f, std::uint32_t oddActions = 0, bool end = true)
 {
     ReplayHeader header;
     header.gameVersion = "9.9.9";
@@ -27,7 +27,7 @@ std::string recordedGame(float oddFrameTime = 0.02f, std::uint32_t oddKeys = 0, 
     header.bestScore = 77;
     ReplayWriter writer(header);
     ReplayFrame first = frameOf(0.016f);
-    holdKey(first.input, OIS::KC_LEFT);
+    holdAction(first.input, Action::SwimLeft);
     first.input.mouseButtons = 2;
     first.input.mouseX = -5;
     first.input.pad.stickX = 0.5f;
@@ -39,7 +39,7 @@ std::string recordedGame(float oddFrameTime = 0.02f, std::uint32_t oddKeys = 0, 
     first.height = 480;
     writer.frame(first);
     ReplayFrame odd = frameOf(oddFrameTime);
-    odd.input.keys = oddKeys;
+    odd.input.actions = oddActions;
     writer.frame(odd);
     writer.check(ReplayCheck{0xfeedbeefcafe, 28, 1, 3});
     std::string bytes = writer.flush();
@@ -68,8 +68,8 @@ TEST(ReplayFormat, AGameReadsBackAsItWasWrittenAndACutOneUpToItsLastSecond)
     EXPECT_EQ(tape.header.bestScore, 77);
     ASSERT_EQ(tape.frames.size(), 3u);
     const ReplayFrame& first = tape.frames[0];
-    EXPECT_TRUE(keyHeld(first.input, OIS::KC_LEFT));
-    EXPECT_FALSE(keyHeld(first.input, OIS::KC_RIGHT));
+    EXPECT_TRUE(actionHeld(first.input, Action::SwimLeft));
+    EXPECT_FALSE(actionHeld(first.input, Action::SwimRight));
     EXPECT_EQ(first.input.mouseX, -5);
     EXPECT_EQ(first.input.pad.stickX, 0.5f);
     EXPECT_TRUE(first.input.pad.start);
@@ -78,7 +78,7 @@ TEST(ReplayFormat, AGameReadsBackAsItWasWrittenAndACutOneUpToItsLastSecond)
     EXPECT_TRUE(first.focusPaused);
     EXPECT_EQ(first.width, 640);
     // Keys and pads are kept as changes: a frame without changes holds none.
-    EXPECT_EQ(tape.frames[1].input.keys, 0u);
+    EXPECT_EQ(tape.frames[1].input.actions, 0u);
     EXPECT_FALSE(tape.frames[1].focusPaused);
     EXPECT_EQ(tape.frames[2].input.pad.stickX, 0.0f);
     ASSERT_EQ(tape.checks.size(), 1u);
