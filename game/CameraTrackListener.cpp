@@ -5,6 +5,7 @@
 #include "game/Spawner.h"
 #include "game/TankCheck.h"
 #include "game/TankScene.h"
+#include "platform/AccountName.h"
 #include "platform/Dice.h"
 #include "platform/Gamepads.h"
 #include "platform/Platform.h"
@@ -144,7 +145,9 @@ bool CameraTrackListener::carryOutExtras()
 {
     GameSettings chosen = settings.choices();
     if (extras.toggleControls)
-        toggleControls();
+        togglePanel(false);
+    if (extras.toggleHallOfFame)
+        togglePanel(true);
     if (extras.toggleSound)
         chosen.soundOn = presentation.switchSound();
     if (extras.toggleCues && presentation.cues)
@@ -163,10 +166,14 @@ bool CameraTrackListener::carryOutExtras()
     return true;
 }
 
-void CameraTrackListener::toggleControls()
+void CameraTrackListener::togglePanel(bool hallOfFame)
 {
-    presentation.hud.toggleControls();
-    if (presentation.hud.controlsShown())
+    Hud& hud = presentation.hud;
+    if (hallOfFame)
+        hud.toggleHallOfFame();
+    else
+        hud.toggleControls();
+    if (hud.controlsShown() || hud.hallOfFameShown())
     {
         if (!paused && player->alive)
             paused = pausedForControls = true;
@@ -198,6 +205,8 @@ void CameraTrackListener::startNewGame()
     gameOverOverlay->hide();
     presentation.hud.showNewBest(false);
     presentation.hud.showNewGameHint(false, false);
+    if (presentation.hud.hallOfFameShown())
+        togglePanel(true);
     bestPassed = false;
     hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
     timers = GameTimers{};
@@ -341,8 +350,28 @@ ReplayHeader CameraTrackListener::describeGame() const
     return header;
 }
 
+void CameraTrackListener::enterHallOfFame(const std::string& replay)
+{
+    if (!fame)
+        return;
+    const std::string name = accountName();
+    const FameEntry game{name,
+                         player->score,
+                         player->eatenCount,
+                         gameEndText(gameEnd().cause),
+                         pacePercent(pace),
+                         std::int64_t(std::time(nullptr)),
+                         ""};
+    const int row = fame->enter(game, replay);
+    presentation.hud.fillHallOfFame(fameLines(fame->hall()), row);
+    if (row >= 0 && !player->alive && !presentation.hud.hallOfFameShown())
+        presentation.hud.showHallOfFame(true);
+}
+
 void CameraTrackListener::record(std::unique_ptr<GameRecorder> recorder, ReplayDice& tapeDice)
 {
+    fame = std::make_unique<HallOfFameFile>(platform, recorder->folderName());
+    presentation.hud.fillHallOfFame(fameLines(fame->hall()), -1);
     recording = std::make_unique<LiveRecording>(std::move(recorder), tapeDice);
     recording->begin(*this);
 }

@@ -2,6 +2,7 @@
 
 #include "game/BestScoreFile.h"
 #include "game/GamePresentation.h"
+#include "game/HallOfFameFile.h"
 #include "game/LiveRecording.h"
 #include "game/ReplayViewer.h"
 #include "game/SettingsFile.h"
@@ -90,8 +91,9 @@ private:
     // The controls panel, the sound, marks and full-screen switches and a new game; true
     // when a new game began.
     bool carryOutExtras();
-    // F1: the panel pauses a running game while it is open, unless P paused it already.
-    void toggleControls();
+    // F1 and Tab: a panel pauses a running game while it is open, unless P paused it
+    // already, and the game goes on once none is open.
+    void togglePanel(bool hallOfFame);
     void setFullScreen(bool full);
     // Every other fish leaves, the player starts again, and the clocks with it.
     void startNewGame();
@@ -107,6 +109,9 @@ private:
     void rumble(float strength, int milliseconds);
     // The game speed chosen in the settings, from this game on.
     void takePace();
+    // A live game ended (GAME OVER or a quit), recorded in `replay`: it may enter the hall of
+    // fame, which then shows under GAME OVER with its row marked.
+    void enterHallOfFame(const std::string& replay);
 
     GameTimers timers;
     Dice& dice;
@@ -123,5 +128,6 @@ private:
     bool newGameBegun = false;      // in this frame
     unsigned resizedWidth = 0, resizedHeight = 0; // since the last frame, for the recording
     std::unique_ptr<LiveRecording> recording;
+    std::unique_ptr<HallOfFameFile> fame; // the live game's; none while a replay is watched
     std::unique_ptr<ReplayViewer> viewer;
 };

@@ -36,6 +36,8 @@ public:
     bool setsBest(int score, int bestBefore) const;
     // A game is being recorded (begun, and neither ended nor stopped).
     bool recording() const { return writer != nullptr; }
+    // The folder the games are recorded in.
+    const std::string& folderName() const { return folder; }
     // The file of the game being recorded, or of the last one; empty when none was written.
     const std::string& path() const { return lastPath; }
     // How much of the last game its file holds, in a player's words, for the error box:

@@ -69,11 +69,13 @@ Hud::Hud()
     controls = overlays.getByName("ControlsOverlay");
     newBest = overlays.getByName("NewBestOverlay");
     newGame = overlays.getByName("NewGameOverlay");
+    fame = overlays.getByName("FameOverlay");
     setCaption("ControlsKeysTextArea", kControlKeys);
     setCaption("ControlsActionsTextArea", kControlActions);
     showSoundOff(false);
     showPace(100);
     showReplay("");
+    fillHallOfFame({}, -1);
     showOverlay(hud, true);
 }
 
@@ -142,6 +144,31 @@ void Hud::showNewGameHint(bool shown, bool withPad)
     setCaption("NewGameTextArea",
                withPad ? "Press Return or A for a new game" : "Press Return for a new game");
     showOverlay(newGame, shown);
+}
+
+void Hud::fillHallOfFame(const std::vector<std::string>& rows, int marked)
+{
+    std::string text = "HALL OF FAME";
+    if (rows.empty())
+        text += "\nNo game yet: the ten best games are kept here, with their replays";
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        text += (int(i) == marked ? "\n>  " : "\n    ") + rows[i] + (int(i) == marked ? "  <" : "");
+    setCaption("FameTextArea", text);
+}
+
+void Hud::showHallOfFame(bool shown)
+{
+    showOverlay(fame, shown);
+}
+
+void Hud::toggleHallOfFame()
+{
+    showOverlay(fame, !hallOfFameShown());
+}
+
+bool Hud::hallOfFameShown() const
+{
+    return fame != nullptr && fame->isVisible();
 }
 
 void Hud::showReplay(const std::string& text)

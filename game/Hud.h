@@ -3,6 +3,7 @@
 #include "game/HudLayout.h"
 
 #include <string>
+#include <vector>
 
 namespace Ogre
 {
@@ -30,6 +31,12 @@ public:
     void showNewBest(bool shown);
     // "Press Return for a new game", naming the pad's button when a pad is there.
     void showNewGameHint(bool shown, bool withPad);
+    // The hall of fame's rows under its title, the row `marked` (-1: none) pointed at.
+    void fillHallOfFame(const std::vector<std::string>& rows, int marked);
+    void showHallOfFame(bool shown);
+    // Tab: the hall of fame as last filled.
+    void toggleHallOfFame();
+    bool hallOfFameShown() const;
     // "REPLAY" and how the recorded game is being watched; empty hides it.
     void showReplay(const std::string& text);
     // The controls panel says where a game's replay was kept, under the label (empty path:
@@ -43,6 +50,7 @@ private:
     Ogre::Overlay* controls = nullptr;
     Ogre::Overlay* newBest = nullptr;
     Ogre::Overlay* newGame = nullptr;
+    Ogre::Overlay* fame = nullptr;
     HudLayout layout;
     int hintShown = -1; // as last asked: -1 never, 0 hidden, 1 for the keyboard, 2 for a pad
 };

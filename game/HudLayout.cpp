@@ -24,7 +24,8 @@ HudLayout::HudLayout()
                                                      {"GameOverPanel", Anchor::AcrossTheMiddle},
                                                      {"NewBestPanel", Anchor::AcrossTheMiddle},
                                                      {"NewGamePanel", Anchor::Middle},
-                                                     {"ControlsPanel", Anchor::Middle}};
+                                                     {"ControlsPanel", Anchor::Middle},
+                                                     {"FamePanel", Anchor::Middle}};
     for (const auto& [name, anchor] : placed)
         if (Ogre::OverlayElement* element = findOverlayElement(name))
             take(element, anchor, true);

@@ -15,6 +15,7 @@ LiveRecording::LiveRecording(std::unique_ptr<GameRecorder> recorder_, ReplayDice
 
 void LiveRecording::begin(CameraTrackListener& game)
 {
+    gameOpen = true;
     dice.startRecording();
     bestAtStart = game.bestScore();
     recorder->begin(game.describeGame());
@@ -60,8 +61,13 @@ bool LiveRecording::setsBest(const CameraTrackListener& game) const
 
 void LiveRecording::endGame(CameraTrackListener& game)
 {
-    if (recorder->recording())
+    if (!gameOpen)
+        return; // ended at its GAME OVER already
+    gameOpen = false;
+    const bool whole = recorder->recording();
+    if (whole)
         recorder->end(game.gameEnd(), setsBest(game));
+    game.enterHallOfFame(whole ? recorder->path() : "");
 }
 
 void LiveRecording::flush(const CameraTrackListener& game)

@@ -20,7 +20,8 @@ public:
     // After the engine's frame: records it when one was played; a new game or GAME OVER
     // ends the game's file.
     void frame(CameraTrackListener& game, float dt, bool played);
-    // The game being recorded is over (GAME OVER, a quit or a new game): its file ends.
+    // The game being recorded is over (GAME OVER, a quit or a new game): its file ends,
+    // and the game may enter the hall of fame.
     void endGame(CameraTrackListener& game);
     // The game ends on an error: what is recorded goes to the disk.
     void flush(const CameraTrackListener& game);
@@ -33,5 +34,6 @@ private:
 
     std::unique_ptr<GameRecorder> recorder;
     ReplayDice& dice;
-    int bestAtStart = 0; // the best score as the recorded game began
+    int bestAtStart = 0;   // the best score as the recorded game began
+    bool gameOpen = false; // begun and not ended yet
 };

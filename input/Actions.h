@@ -22,8 +22,9 @@ enum class Action : std::uint8_t
     DrawingMode = 13, // the next polygon mode (R)
     Screenshot = 14,  // SysRq
     Quit = 15,
+    HallOfFame = 16, // the ten best games (Tab)
 };
-constexpr int kActionCount = 16;
+constexpr int kActionCount = 17;
 
 // The action that undoes this one's movement (left and right, up and down); the action
 // itself for the others.

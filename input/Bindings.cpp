@@ -32,7 +32,7 @@ const Bindings& defaultBindings()
         {OIS::KC_LEFT, Action::SwimLeft},   {OIS::KC_F, Action::ScoreLine},
         {OIS::KC_T, Action::Filtering},     {OIS::KC_SYSRQ, Action::Screenshot},
         {OIS::KC_R, Action::DrawingMode},   {OIS::KC_ESCAPE, Action::Quit},
-        {OIS::KC_Q, Action::Quit},
+        {OIS::KC_Q, Action::Quit},          {OIS::KC_TAB, Action::HallOfFame},
     }};
     return table;
 }

@@ -23,7 +23,7 @@ struct Bindings
 };
 
 // Today's keys: P, F1, M, H, Return and keypad Enter, either Alt, F11, A D, Up W, Down S,
-// Page Up/Down, Right, Left, F, T, SysRq, R, Escape and Q.
+// Page Up/Down, Right, Left, F, T, SysRq, R, Escape and Q, and Tab.
 const Bindings& defaultBindings();
 
 // The actions asked for by the keys held (bit i: Action i); never both of two opposite swims.

@@ -28,6 +28,7 @@ struct ExtraCommands
 {
     bool newGame = false;          // Return, keypad Enter, or the gamepad's first button
     bool toggleControls = false;   // F1
+    bool toggleHallOfFame = false; // Tab
     bool toggleSound = false;      // M
     bool toggleCues = false;       // H
     bool toggleFullScreen = false; // F11, or Return with Alt held
@@ -141,6 +142,7 @@ private:
         bool start = false;
         bool south = false;
         bool back = false;
+        bool hallOfFame = false;
     };
 
     // A key asking for the action is held in this frame.

@@ -53,6 +53,7 @@ void ExampleFrameListener::readExtraKeys()
 {
     // Each acts once per press, whatever the frame rate; none shares the toggle delay.
     extras.toggleControls = pressedNow(asked(Action::Controls), held.controls);
+    extras.toggleHallOfFame = pressedNow(asked(Action::HallOfFame), held.hallOfFame);
     extras.toggleSound = pressedNow(asked(Action::Sound), held.sound);
     extras.toggleCues = pressedNow(asked(Action::Marks), held.cues);
     const bool enter = pressedNow(asked(Action::NewGame), held.enter);
@@ -219,10 +220,10 @@ void ExampleFrameListener::describeInto(ReplayHeader& header) const
     header.anisotropy = anisotropy;
     header.sceneDetail = sceneDetail;
     header.toggleDelay = toggleDelay;
-    const bool keys[] = {held.controls,   held.sound, held.enter, held.cues,
-                         held.fullScreen, held.start, held.south, held.back};
+    const bool keys[] = {held.controls, held.sound, held.enter, held.cues,      held.fullScreen,
+                         held.start,    held.south, held.back,  held.hallOfFame};
     header.heldKeys = 0;
-    for (int i = 0; i < 8; ++i)
+    for (int i = 0; i < 9; ++i)
         header.heldKeys |= int(keys[i]) << i;
 }
 
@@ -239,9 +240,9 @@ void ExampleFrameListener::takeOver(const ReplayHeader& header)
     sceneDetail = header.sceneDetail;
     camera->setPolygonMode(kPolygonModes[sceneDetail]);
     toggleDelay = header.toggleDelay;
-    bool* keys[] = {&held.controls,   &held.sound, &held.enter, &held.cues,
-                    &held.fullScreen, &held.start, &held.south, &held.back};
-    for (int i = 0; i < 8; ++i)
+    bool* keys[] = {&held.controls, &held.sound, &held.enter, &held.cues,      &held.fullScreen,
+                    &held.start,    &held.south, &held.back,  &held.hallOfFame};
+    for (int i = 0; i < 9; ++i)
         *keys[i] = (header.heldKeys >> i & 1) != 0;
 }
 

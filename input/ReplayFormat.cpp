@@ -228,7 +228,7 @@ ReplayHeader takeHeader(Unpacker& in)
     h.anisotropy = unsigned(in.number(1, 16, "the anisotropy"));
     h.sceneDetail = in.number(0, 2, "the polygon mode");
     h.toggleDelay = in.finite(-kMaxFrameSeconds, kMaxFrameSeconds, "the toggle delay");
-    h.heldKeys = in.number(0, 255, "the held keys");
+    h.heldKeys = in.number(0, 511, "the held keys");
     return h;
 }
 

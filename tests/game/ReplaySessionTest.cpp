@@ -4,6 +4,7 @@
 // leaves plays again the same, and best.replay is its best game.
 #include "game/CameraTrackListener.h"
 #include "game/GameRecorder.h"
+#include "game/HallOfFameFile.h"
 #include "game/ReplayVerify.h"
 #include "platform/Gamepads.h"
 #include "platform/SafeFile.h"
@@ -157,6 +158,15 @@ TEST(ReplaySessions, EveryFileASeededPlayerLeavesPlaysTheSameAndTheBestIsKept)
         }
         EXPECT_EQ(fileBytes(folder + "/" + kBestReplay), fileBytes(bestPath))
             << "seed " << seed << ": best.replay is not " << bestPath;
+        // Every game of the session stands in the hall of fame, the best on top with its
+        // replay, and each entry's replay is kept.
+        HallOfFame hall;
+        ASSERT_TRUE(parseHallOfFame(tank.platform.files[kHallOfFameFile], hall)) << seed;
+        ASSERT_EQ(hall.entries.size(), games.size()) << seed;
+        EXPECT_EQ(hall.entries[0].score, best) << seed;
+        EXPECT_EQ(fileBytes(folder + "/" + hall.entries[0].replay), fileBytes(bestPath)) << seed;
+        for (const FameEntry& entry : hall.entries)
+            EXPECT_TRUE(fs::is_regular_file(folder + "/" + entry.replay)) << seed;
         if (!HasFailure())
             fs::remove_all(folder);
     }

@@ -42,6 +42,7 @@ TEST(Bindings, TheDefaultKeysAskWhatTheyAlwaysDidAndTheLaterOfTwoOppositeSwimsWi
          {Action::Controls, Action::Sound, Action::Marks, Action::FullScreen}},
         {{OIS::KC_W, OIS::KC_A}, {Action::SwimUp, Action::SwimLeft}},
         {{OIS::KC_PGDOWN}, {Action::SwimDown}},
+        {{OIS::KC_TAB}, {Action::HallOfFame}},
         // The arrows are read after W A S D, Page Up and Down after the up and down keys.
         {{OIS::KC_A, OIS::KC_D}, {Action::SwimRight}},
         {{OIS::KC_A, OIS::KC_RIGHT}, {Action::SwimRight}},
