@@ -5,6 +5,7 @@
 
 #include "platform/Gamepads.h"
 #include "support/GameTest.h"
+#include "support/VirtualPad.h"
 
 #include <OgreSceneNode.h>
 #include <SDL.h>
