@@ -97,8 +97,9 @@ void CameraTrackListener::start()
 
 void CameraTrackListener::rumble(float strength, int milliseconds)
 {
-    if (gamepads != nullptr && settings.choices().rumble)
-        gamepads->rumble(strength, milliseconds);
+    Gamepads* pads = gamepads();
+    if (pads != nullptr && settings.choices().rumble)
+        pads->rumble(strength, milliseconds);
 }
 
 void CameraTrackListener::keepBestScore()
