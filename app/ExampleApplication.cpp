@@ -80,7 +80,6 @@ void ExampleApplication::run()
     removeQuitSignals();
     if (quitSignalled())
         std::cerr << "fishtank: ended by signal " << quitSignal() << std::endl;
-    tearDownScene();
 }
 
 bool ExampleApplication::setUp()
@@ -149,7 +148,6 @@ bool ExampleApplication::setUp()
     makeCamera();
     makeViewports();
     Ogre::TextureManager::getSingleton().setDefaultNumMipmaps(kDefaultMipmaps);
-    makeResourceListener();
     initialiseResources();
     buildScene();
     makeFrameListener();
@@ -277,13 +275,6 @@ Ogre::Camera* createPlayerCamera(Ogre::SceneManager* sceneManager)
 void ExampleApplication::makeCamera()
 {
     camera = createPlayerCamera(sceneManager);
-}
-
-void ExampleApplication::makeFrameListener()
-{
-    frameListener = std::make_unique<ExampleFrameListener>(
-        window, camera, std::make_unique<OisInputSystem>(window), platform);
-    root->addFrameListener(frameListener.get());
 }
 
 void ExampleApplication::makeViewports()

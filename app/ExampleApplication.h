@@ -29,22 +29,18 @@ public:
     ExampleApplication& operator=(const ExampleApplication&) = delete;
     virtual ~ExampleApplication();
 
-    // Set up, render until the listener says stop, tear down.
+    // Set up, render until the listener says stop, keep the game's progress.
     virtual void run();
     // The whole start-up in its fixed order; false when the player cancelled the dialog.
-    virtual bool setUp();
+    bool setUp();
     // The engine's settings dialog, then the automatic render window; false on cancel.
     virtual bool openRenderWindow();
-    virtual void makeSceneManager();
-    virtual void makeCamera();
-    // Creates the frame listener and registers it with the root.
-    virtual void makeFrameListener();
+    // Creates the frame listener, owned by the shell, and registers it with the root.
+    virtual void makeFrameListener() = 0;
+    // Builds the scene, once the resources are loaded.
     virtual void buildScene() = 0;
-    virtual void tearDownScene() {}
-    virtual void makeViewports();
-    virtual void addResourceLocations();
-    virtual void makeResourceListener() {}
-    virtual void initialiseResources();
+    // Every section of resources.cfg is a resource group of the folders it names.
+    void addResourceLocations();
 
     // Gives the keyboard and mouse back now, before an error box needs them.
     void releaseInput();
@@ -75,6 +71,11 @@ protected:
     Platform& platform;
 
 private:
+    void makeSceneManager();
+    void makeCamera();
+    void makeViewports();
+    // Loads every resource group, the game's own pictures under the driver choices.
+    void initialiseResources();
     // A window larger than the screen's usable area is made the largest of the same shape
     // that fits, and logged; full-screen modes are left as chosen.
     void fitWindowToScreen();

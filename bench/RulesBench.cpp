@@ -2,6 +2,7 @@
 #include "game/CameraTrackListener.h"
 #include "platform/Gamepads.h"
 #include "support/EngineFixture.h"
+#include "support/VirtualPad.h"
 
 #include <OgreSceneManager.h>
 #include <OgreSceneNode.h>

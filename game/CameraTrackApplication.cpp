@@ -4,13 +4,24 @@
 #include "game/CameraTrackListener.h"
 #include "game/ReplayVerify.h"
 #include "input/InputSystem.h"
+#include "platform/RendererKind.h"
 #include "platform/SandboxPlatform.h"
 #include "scene/PanelVisuals.h"
-#include "scene/Renderer.h"
 
-#include <OgreRenderSystem.h>
-#include <OgreRenderSystemCapabilities.h>
+#include <OgreLogManager.h>
 #include <OgreRoot.h>
+
+namespace
+{
+// The log's line on how the water is sampled, and why.
+std::string waterSamplingLine(const RendererKind& renderer)
+{
+    if (drawsInSoftware(renderer))
+        return "Water: software renderer: " + renderer.name +
+               ": sampled from its nearest texel until the first T";
+    return "Water: hardware renderer: smoothed like every picture (" + renderer.name + ")";
+}
+} // namespace
 
 CameraTrackApplication::CameraTrackApplication(Platform& platform_, ReplayDice& dice_,
                                                std::unique_ptr<ReplayTape> watched_)
@@ -27,8 +38,10 @@ void CameraTrackApplication::buildScene()
     // A software renderer pays for smoothing on every pixel of the water, and the water is
     // shown about its own size: sampled plainly it looks the same, until the player picks
     // a filtering with T.
-    if (drawsInSoftware(root->getRenderSystem()->getCapabilities()->getDeviceName()))
+    const RendererKind renderer = currentRenderer();
+    if (drawsInSoftware(renderer))
         sampleNearest(background);
+    Ogre::LogManager::getSingleton().logMessage(waterSamplingLine(renderer));
     solidDrawing = std::make_unique<SolidDrawing>(camera, leftSide, rightSide);
 }
 

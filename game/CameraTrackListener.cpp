@@ -72,7 +72,7 @@ void CameraTrackListener::takePace()
 
 void CameraTrackListener::rumble(float strength, int milliseconds)
 {
-    GamePresentation::rumble(gamepads, settings.choices(), strength, milliseconds);
+    GamePresentation::rumble(gamepads(), settings.choices(), strength, milliseconds);
 }
 
 void CameraTrackListener::keepBestScore()

@@ -21,8 +21,7 @@ ExampleFrameListener::ExampleFrameListener(Ogre::RenderWindow* window_, Ogre::Ca
                                            std::unique_ptr<InputSystem> devices,
                                            Platform& platform_)
     : camera(camera_), window(window_), moveSpeed(input_tuning::kMoveSpeed),
-      inputManager(std::move(devices)), mouse(inputManager->mouse),
-      gamepads(inputManager->gamepads), platform(platform_)
+      inputManager(std::move(devices)), platform(platform_)
 {
     // Anything thrown from here on gives the input back as the members go.
     Ogre::OverlayManager& overlays = Ogre::OverlayManager::getSingleton();
@@ -97,9 +96,10 @@ void ExampleFrameListener::windowResized(Ogre::RenderWindow* rw)
                                                            float(kTankHeight), kCameraDistance)
                                         : tankFieldOfView(aspect, float(kTankWidth),
                                                           float(kTankHeight), kCameraDistance));
-    if (inputManager == nullptr || mouse == nullptr)
+    OIS::Mouse* pointer = mouse();
+    if (pointer == nullptr)
         return; // the devices are gone with a closed window, or the game is watched
-    const OIS::MouseState& state = mouse->getMouseState();
+    const OIS::MouseState& state = pointer->getMouseState();
     state.width = static_cast<int>(width);
     state.height = static_cast<int>(height);
 }
@@ -138,4 +138,14 @@ void ExampleFrameListener::windowFocusChange(Ogre::RenderWindow* rw)
 void ExampleFrameListener::releaseInput()
 {
     inputManager.reset();
+}
+
+OIS::Mouse* ExampleFrameListener::mouse() const
+{
+    return inputManager != nullptr ? inputManager->mouse : nullptr;
+}
+
+Gamepads* ExampleFrameListener::gamepads() const
+{
+    return inputManager != nullptr ? inputManager->gamepads : nullptr;
 }

@@ -78,6 +78,11 @@ public:
     void takeOver(const ReplayHeader& header);
     // Gives the devices back now (before an error box needs them); repeatable.
     void releaseInput();
+    // The mouse (its window size follows the window's) and the gamepads (rumbled on a meal
+    // and at GAME OVER) while the devices are held; null once given back, or when there are
+    // none.
+    OIS::Mouse* mouse() const;
+    Gamepads* gamepads() const;
 
     // The game's records, set by the wiring right after construction; not owned.
     Ogre::SceneNode* hookNode = nullptr;
@@ -109,10 +114,8 @@ public:
     Ogre::Overlay* gameOverOverlay = nullptr;
     // The devices; null once they have been given back.
     std::unique_ptr<InputSystem> inputManager;
-    OIS::Mouse* mouse = nullptr;  // its window size follows the window's
-    Gamepads* gamepads = nullptr; // rumbled on a meal and at GAME OVER
-    int gamepadsConnected = 0;    // as the pads were last read
-    bool padInUse = false;        // a pad, not the keyboard or mouse, was touched last
+    int gamepadsConnected = 0; // as the pads were last read
+    bool padInUse = false;     // a pad, not the keyboard or mouse, was touched last
     // Sleeps for the pause key and plays the game's sounds; outlives the listener.
     Platform& platform;
     // Which keys ask for which actions; today's keys unless the player chose others.

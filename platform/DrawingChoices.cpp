@@ -5,15 +5,7 @@
 #include <dlfcn.h>
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
-
-#ifndef GLX_RENDERER_DEVICE_ID_MESA
-#define GLX_RENDERER_DEVICE_ID_MESA 0x8184
-#endif
-#ifndef GLX_RENDERER_ACCELERATED_MESA
-#define GLX_RENDERER_ACCELERATED_MESA 0x8186
-#endif
 
 // The two functions must stay in the executable's dynamic symbols whatever the build's
 // default visibility, or the engine would call the driver's directly.
@@ -40,64 +32,6 @@ void* nextDefinition(const char* name)
     return library != nullptr ? dlsym(library, name) : nullptr;
 }
 
-// A GLX extension function: one defined ahead of the driver (a test's stand-in) first.
-void* glxFunction(const char* name)
-{
-    if (void* defined = dlsym(RTLD_DEFAULT, name))
-        return defined;
-    return reinterpret_cast<void*>(glXGetProcAddressARB(reinterpret_cast<const GLubyte*>(name)));
-}
-
-bool queriesRenderer(Display* display, int screen)
-{
-    const char* extensions = display ? glXQueryExtensionsString(display, screen) : nullptr;
-    return extensions != nullptr && std::strstr(extensions, "GLX_MESA_query_renderer") != nullptr;
-}
-
-// Asked of the screen, before any context exists.
-RendererKind rendererOfScreen(Display* display, int screen)
-{
-    RendererKind kind;
-    if (!queriesRenderer(display, screen))
-        return kind;
-    using QueryInteger = Bool (*)(Display*, int, int, int, unsigned*);
-    using QueryString = const char* (*)(Display*, int, int, int);
-    const auto integer = reinterpret_cast<QueryInteger>(glxFunction("glXQueryRendererIntegerMESA"));
-    const auto text = reinterpret_cast<QueryString>(glxFunction("glXQueryRendererStringMESA"));
-    unsigned accelerated = 1;
-    if (integer == nullptr ||
-        !integer(display, screen, 0, GLX_RENDERER_ACCELERATED_MESA, &accelerated))
-        return kind;
-    kind.answered = true;
-    kind.software = accelerated == 0;
-    const char* name = text ? text(display, screen, 0, GLX_RENDERER_DEVICE_ID_MESA) : nullptr;
-    kind.name = name ? name : "";
-    return kind;
-}
-
-// Asked of the context current now.
-RendererKind rendererOfCurrentContext()
-{
-    RendererKind kind;
-    Display* display = glXGetCurrentDisplay();
-    if (display == nullptr || !queriesRenderer(display, DefaultScreen(display)))
-        return kind;
-    using QueryInteger = Bool (*)(int, unsigned*);
-    using QueryString = const char* (*)(int);
-    const auto integer =
-        reinterpret_cast<QueryInteger>(glxFunction("glXQueryCurrentRendererIntegerMESA"));
-    const auto text =
-        reinterpret_cast<QueryString>(glxFunction("glXQueryCurrentRendererStringMESA"));
-    unsigned accelerated = 1;
-    if (integer == nullptr || !integer(GLX_RENDERER_ACCELERATED_MESA, &accelerated))
-        return kind;
-    kind.answered = true;
-    kind.software = accelerated == 0;
-    const char* name = text ? text(GLX_RENDERER_DEVICE_ID_MESA) : nullptr;
-    kind.name = name ? name : "";
-    return kind;
-}
-
 bool withoutDepth(const WindowConfig& config)
 {
     return config.depthBits == 0 && config.stencilBits == 0;
@@ -108,11 +42,11 @@ std::string leftAlone(bool made, const RendererKind& renderer)
 {
     if (!made)
         return "the game's drawing choices are switched off: left as the driver offers";
+    if (drawsInSoftware(renderer))
+        return "";
     if (!renderer.answered)
         return "renderer unknown (no GLX_MESA_query_renderer): left as the driver offers";
-    if (!renderer.software)
-        return "hardware renderer: left as the driver offers (" + renderer.name + ")";
-    return "";
+    return "hardware renderer: left as the driver offers (" + renderer.name + ")";
 }
 } // namespace
 
@@ -141,7 +75,7 @@ OwnPictures::OwnPictures()
     ownPicturesOpen = true;
     lastPictures.asked = true;
     lastPictures.made = choicesMade;
-    lastPictures.renderer = rendererOfCurrentContext();
+    lastPictures.renderer = currentRenderer();
 }
 
 OwnPictures::~OwnPictures()
@@ -214,7 +148,7 @@ FISHTANK_EXPORTED GLXFBConfig* glXChooseFBConfig(Display* display, int screen,
     choice.made = choicesMade;
     choice.samplesWanted = samplesAsked;
     choice.renderer = choicesMade ? rendererOfScreen(display, screen) : RendererKind{};
-    if (configs == nullptr || *count <= 0 || !choice.renderer.software)
+    if (configs == nullptr || *count <= 0 || !drawsInSoftware(choice.renderer))
     {
         lastWindow = choice;
         return configs;
@@ -253,8 +187,9 @@ FISHTANK_EXPORTED void glTexImage2D(GLenum target, GLint level, GLint internalFo
     {
         ++lastPictures.handedOver;
         // "RGBA" without a size lets the driver keep 8 bits a channel in the byte order given.
-        if (lastPictures.made && lastPictures.renderer.software && internalFormat == GL_RGBA8 &&
-            format == GL_BGRA && (type == GL_UNSIGNED_INT_8_8_8_8_REV || type == GL_UNSIGNED_BYTE))
+        if (lastPictures.made && internalFormat == GL_RGBA8 && format == GL_BGRA &&
+            (type == GL_UNSIGNED_INT_8_8_8_8_REV || type == GL_UNSIGNED_BYTE) &&
+            drawsInSoftware(lastPictures.renderer))
         {
             internalFormat = GL_RGBA;
             ++lastPictures.changed;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/RendererKind.h"
+
 #include <cstddef>
 #include <string>
 #include <vector>
@@ -16,10 +18,10 @@
 //   a channel, are stored in the layout the driver prefers for that data instead of the one
 //   the engine names (red first). For llvmpipe that is the byte order given.
 //
-// On a hardware renderer, or where the driver cannot say which it is, both pass every call
-// on unchanged. They are made by the executable defining glXChooseFBConfig and glTexImage2D
-// itself (the engine's render system finds the executable's first) and passing each call on
-// to the next definition, the driver's or a tracing tool's; a program links them in with
+// On a hardware renderer (as drawsInSoftware() decides), both pass every call on unchanged.
+// They are made by the executable defining glXChooseFBConfig and glTexImage2D itself (the
+// engine's render system finds the executable's first) and passing each call on to the next
+// definition, the driver's or a tracing tool's; a program links them in with
 // fishtank_draws_by_driver_choices() in CMake.
 
 // Whether the choices are made at all (the default). The benchmark switches them off to
@@ -29,15 +31,6 @@ void makeDrawingChoices(bool make);
 // The samples a pixel the player chose for the window (FSAA); 0 for none. The window half
 // keeps a depth buffer rather than lose them.
 void askForSamples(int samples);
-
-// What the driver says of its renderer: answered is false when it cannot say
-// (no GLX_MESA_query_renderer), which counts as hardware.
-struct RendererKind
-{
-    bool answered = false;
-    bool software = false;
-    std::string name;
-};
 
 // What the window half did at the driver's last choice of window configurations.
 struct WindowChoice

@@ -8,9 +8,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
-#include <cstdlib>
-#include <fstream>
-#include <sstream>
 
 namespace
 {
@@ -27,53 +24,19 @@ bool button(SDL_GameController* pad, SDL_GameControllerButton which)
     return SDL_GameControllerGetButton(pad, which) != 0;
 }
 
-// Every button the game reads: its word in a test's control file, SDL's name for it, and
-// where PadInput keeps it.
+// Every button the game reads: SDL's name for it, and where PadInput keeps it.
 struct PadButton
 {
-    const char* word;
     SDL_GameControllerButton button;
     bool PadInput::*held;
 };
-const PadButton kPadButtons[] = {{"south", SDL_CONTROLLER_BUTTON_A, &PadInput::south},
-                                 {"start", SDL_CONTROLLER_BUTTON_START, &PadInput::start},
-                                 {"back", SDL_CONTROLLER_BUTTON_BACK, &PadInput::back},
-                                 {"up", SDL_CONTROLLER_BUTTON_DPAD_UP, &PadInput::up},
-                                 {"down", SDL_CONTROLLER_BUTTON_DPAD_DOWN, &PadInput::down},
-                                 {"left", SDL_CONTROLLER_BUTTON_DPAD_LEFT, &PadInput::left},
-                                 {"right", SDL_CONTROLLER_BUTTON_DPAD_RIGHT, &PadInput::right}};
-
-Sint16 axisValue(float value)
-{
-    return Sint16(std::clamp(value, -1.0f, 1.0f) * 32767.0f);
-}
-
-// One line of "key=value" words; whether the pad is attached, and what it holds.
-bool parseVirtualPad(const std::string& text, PadInput& held)
-{
-    std::istringstream words(text);
-    std::string word;
-    bool attached = false;
-    while (words >> word)
-    {
-        const auto equals = word.find('=');
-        if (equals == std::string::npos)
-            continue;
-        const std::string key = word.substr(0, equals);
-        const float value = std::strtof(word.c_str() + equals + 1, nullptr);
-        const bool on = value != 0;
-        if (key == "attached")
-            attached = on;
-        else if (key == "x")
-            held.stickX = value;
-        else if (key == "y")
-            held.stickY = value;
-        for (const PadButton& button : kPadButtons)
-            if (key == button.word)
-                held.*button.held = on;
-    }
-    return attached;
-}
+const PadButton kPadButtons[] = {{SDL_CONTROLLER_BUTTON_A, &PadInput::south},
+                                 {SDL_CONTROLLER_BUTTON_START, &PadInput::start},
+                                 {SDL_CONTROLLER_BUTTON_BACK, &PadInput::back},
+                                 {SDL_CONTROLLER_BUTTON_DPAD_UP, &PadInput::up},
+                                 {SDL_CONTROLLER_BUTTON_DPAD_DOWN, &PadInput::down},
+                                 {SDL_CONTROLLER_BUTTON_DPAD_LEFT, &PadInput::left},
+                                 {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, &PadInput::right}};
 } // namespace
 
 std::string padDescription(SDL_GameController* pad)
@@ -83,50 +46,6 @@ std::string padDescription(SDL_GameController* pad)
                               sizeof guid);
     const char* name = SDL_GameControllerName(pad);
     return std::string(name ? name : "a pad with no name") + " (GUID " + guid + ")";
-}
-
-VirtualPad::VirtualPad()
-{
-    SDL_VirtualJoystickDesc description;
-    SDL_zero(description);
-    description.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    description.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    description.naxes = SDL_CONTROLLER_AXIS_MAX;
-    description.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    description.name = "fishtank's virtual pad";
-    const int index = SDL_JoystickAttachVirtualEx(&description);
-    if (index < 0)
-        return;
-    id = SDL_JoystickGetDeviceInstanceID(index);
-    joystick = SDL_JoystickOpen(index);
-}
-
-VirtualPad::~VirtualPad()
-{
-    if (joystick != nullptr)
-        SDL_JoystickClose(joystick);
-    for (int index = 0; index < SDL_NumJoysticks(); ++index)
-        if (SDL_JoystickGetDeviceInstanceID(index) == id)
-            SDL_JoystickDetachVirtual(index);
-}
-
-std::string VirtualPad::guid() const
-{
-    char text[64] = {};
-    if (joystick != nullptr)
-        SDL_JoystickGetGUIDString(SDL_JoystickGetGUID(joystick), text, sizeof text);
-    return text;
-}
-
-void VirtualPad::hold(const PadInput& input)
-{
-    if (joystick == nullptr)
-        return;
-    SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTX, axisValue(input.stickX));
-    // A pad's y axis grows downwards.
-    SDL_JoystickSetVirtualAxis(joystick, SDL_CONTROLLER_AXIS_LEFTY, axisValue(-input.stickY));
-    for (const PadButton& button : kPadButtons)
-        SDL_JoystickSetVirtualButton(joystick, button.button, input.*button.held ? 1 : 0);
 }
 
 Gamepads::Gamepads(const std::string& mappingsFile)
@@ -153,32 +72,14 @@ Gamepads::Gamepads(const std::string& mappingsFile)
             pending.push_back(why + "; the player's own pad mappings are skipped");
     }
     pending.insert(pending.end(), mappings.notes.begin(), mappings.notes.end());
-    if (const char* file = std::getenv("FISHTANK_VIRTUAL_PAD"))
-        virtualPadFile = file;
 }
 
 Gamepads::~Gamepads()
 {
-    virtualPad.reset();
     for (const auto& [id, pad] : pads)
         SDL_GameControllerClose(pad);
     if (working)
         SDL_QuitSubSystem(SDL_INIT_GAMECONTROLLER);
-}
-
-void Gamepads::driveVirtualPad()
-{
-    std::ifstream file(virtualPadFile);
-    std::string text;
-    std::getline(file, text);
-    PadInput held;
-    const bool attached = parseVirtualPad(text, held);
-    if (attached && !virtualPad)
-        virtualPad = std::make_unique<VirtualPad>();
-    else if (!attached)
-        virtualPad.reset();
-    if (virtualPad)
-        virtualPad->hold(held);
 }
 
 void Gamepads::add(int deviceIndex, std::vector<std::string>& news)
@@ -229,8 +130,6 @@ PadInput Gamepads::read(std::vector<std::string>& news)
     PadInput input;
     if (!working)
         return input;
-    if (!virtualPadFile.empty())
-        driveVirtualPad();
     SDL_GameControllerUpdate();
     SDL_PumpEvents();
     // Every event is taken, the sticks' and buttons' too (their state is read below): SDL

@@ -5,7 +5,6 @@
 #include <SDL_gamecontroller.h>
 
 #include <map>
-#include <memory>
 #include <set>
 #include <string>
 #include <vector>
@@ -21,28 +20,6 @@ struct PadInput
     bool back = false;       // Back, Select, Share
     bool padRemoved = false; // a pad was pulled out since the last read
     int connected = 0;       // pads in use now
-};
-
-// A pad with no device behind it (SDL's virtual joystick), seen by the game as any pad:
-// attached when made, pulled out when it goes. For tests, and for the game when a test
-// drives one from a file (see Gamepads).
-class VirtualPad
-{
-public:
-    VirtualPad();
-    ~VirtualPad();
-    VirtualPad(const VirtualPad&) = delete;
-    VirtualPad& operator=(const VirtualPad&) = delete;
-
-    bool attached() const { return joystick != nullptr; }
-    // The GUID SDL gives it, as mapping lines write it.
-    std::string guid() const;
-    // Holds the stick and the buttons as given (padRemoved and connected are not read).
-    void hold(const PadInput& input);
-
-private:
-    SDL_JoystickID id = -1;
-    SDL_Joystick* joystick = nullptr;
 };
 
 // Every pad SDL knows as a game controller, with the same layout whatever its maker,
@@ -77,12 +54,6 @@ private:
     std::map<SDL_JoystickID, SDL_GameController*> pads;
     PadMappings mappings;              // the player's own, by GUID
     std::set<std::string> handedToSdl; // the lines of those already given to SDL
-    // A pad that a test drives from a small file named by FISHTANK_VIRTUAL_PAD: one line of
-    // "attached=1 x=0.5 y=0 south=1 start=0 back=0 up=0 down=0 left=0 right=0" (missing
-    // keys are 0), read at every frame.
-    std::string virtualPadFile;
-    std::unique_ptr<VirtualPad> virtualPad;
-    void driveVirtualPad();
 };
 
 // The line a pad is logged under: its name and its GUID, as SDL's mapping lines use it.

@@ -27,6 +27,7 @@ public:
             std::make_unique<LentInput>(&tank.keyboard, &tank.mouse, &released), tank.platform);
     }
     void run() override { fail(); }
+    void makeFrameListener() override {}
     void buildScene() override {}
     std::string keepProgress() override { return "The game is kept in replays/x.replay"; }
 

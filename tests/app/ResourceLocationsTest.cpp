@@ -19,6 +19,7 @@ public:
     {
         resourcePath = folder;
     }
+    void makeFrameListener() override {}
     void buildScene() override {}
 };
 

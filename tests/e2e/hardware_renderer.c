@@ -1,6 +1,7 @@
-/* Stands in for a hardware driver's answer to "does this renderer draw in software?", so
-   that the game can be seen doing what it does on a player's graphics card. Loaded ahead
-   of the driver with LD_PRELOAD; every other question still reaches the real driver. */
+/* Stands in for a hardware driver's answer to "does this renderer draw in software?", asked
+   of the screen before the window exists and of the window's context after, so that the
+   game can be seen doing what it does on a player's graphics card. Loaded ahead of the
+   driver with LD_PRELOAD; every other question still reaches the real driver. */
 #define GLX_RENDERER_ACCELERATED_MESA 0x8186
 
 typedef struct _XDisplay Display;

@@ -14,6 +14,11 @@ import time
 import unittest
 
 RUN_DIR = os.environ.get("FISHTANK_RUN_DIR", "")
+# Loaded into a game (LD_PRELOAD), it plugs in a virtual pad driven from the file named by
+# FISHTANK_VIRTUAL_PAD; the build's own beside its run directory unless told.
+PAD_PRELOAD = os.environ.get("FISHTANK_PAD_PRELOAD") or (
+    RUN_DIR and os.path.join(os.path.dirname(os.path.normpath(RUN_DIR)), "tests",
+                             "libvirtual_pad.so"))
 X_HELPER = os.environ.get("FISHTANK_X_HELPER", "")
 WINDOW_TITLE = "OGRE Render Window"
 DIALOG_TITLE = "Rendering Settings"
@@ -193,8 +198,9 @@ def hold_keys(keys, seconds):
 class Game:
     """One run of the game: by default in a scratch copy of the run directory; or another
     command (the installed launcher) whose files land in the given folder. `paused=True`
-    plugs a virtual gamepad in from the start, holding Start, so that the game pauses before
-    its clock has run (and stays paused until P); set_pad() changes what the pad holds."""
+    plugs a virtual gamepad into the game from the start (PAD_PRELOAD), holding Start, so that
+    the game pauses before its clock has run (and stays paused until P); set_pad() changes
+    what the pad holds."""
 
     def __init__(self, display, prepare=None, env=None, command=None, folder=None, prefix=None,
                  args=(), paused=False):
@@ -229,8 +235,12 @@ class Game:
             self.pad_file = self.stderr_file.name + ".pad"
             self.set_pad(PAUSED_FROM_THE_START)
             game_env["FISHTANK_VIRTUAL_PAD"] = self.pad_file
-        if env:
-            game_env.update(env)
+            game_env["LD_PRELOAD"] = PAD_PRELOAD
+        for name, value in (env or {}).items():
+            # Libraries loaded ahead of the game add up.
+            if name == "LD_PRELOAD" and game_env.get(name):
+                value = game_env[name] + ":" + value
+            game_env[name] = value
         self.process = subprocess.Popen(command, cwd=self.folder if self.owns_folder else None,
                                         env=game_env, stdout=subprocess.DEVNULL,
                                         stderr=self.stderr_file)

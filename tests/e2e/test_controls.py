@@ -60,7 +60,7 @@ class Steering(GameTestCase):
         self.assertCleanExit(game.quit(), game)
 
     def test_a_gamepad_plugged_in_swims_and_pulled_out_pauses(self):
-        # SDL's virtual pad stands in for a real one, driven from a file the game reads: it
+        # SDL's virtual pad stands in for a real one, plugged into the game from outside: it
         # holds Start from the first frames, which pauses the game; Start again lets the
         # game go on while the stick leans right, and the pad pulled out pauses it.
         game = self.launch(paused=True).start()

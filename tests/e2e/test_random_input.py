@@ -7,7 +7,7 @@ import tempfile
 import time
 import unittest
 
-from harness import GameTestCase
+from harness import PAD_PRELOAD, GameTestCase
 
 KEYS = ["Left", "Right", "Up", "Down", "a", "d", "w", "s", "Prior", "Next", "f", "t", "r",
         "Print", "p", "p", "p", "F1", "m", "h", "F11", "Return"]
@@ -18,7 +18,7 @@ PAD = ["attached=0", "attached=1", "attached=1 x=0.8 y=-0.5", "attached=1 start=
 class RandomInput(GameTestCase):
     def test_a_minute_of_random_input(self):
         pad = os.path.join(tempfile.mkdtemp(prefix="fishtank_pad_"), "pad")
-        game = self.launch(env={"FISHTANK_VIRTUAL_PAD": pad}).start()
+        game = self.launch(env={"FISHTANK_VIRTUAL_PAD": pad, "LD_PRELOAD": PAD_PRELOAD}).start()
         chance = random.Random(2026)  # the same storm on every run
         deadline = time.time() + 60
         while time.time() < deadline:

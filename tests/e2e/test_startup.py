@@ -77,15 +77,21 @@ class StartUp(GameTestCase):
         self.assertRegex(log, r"Window: software renderer: llvmpipe.*: no depth buffer \(\d+ of")
         self.assertRegex(log, r"Pictures: software renderer: llvmpipe.*: the game's 8-bit "
                               r"pictures kept in the byte order handed over \([1-9]")
+        self.assertRegex(log, r"Water: software renderer: llvmpipe.*: sampled from its nearest "
+                              r"texel until the first T")
         self.assertNotRegex(log, r"(?i)error.*Fishtank/Water|Fishtank/Water.*error")
 
     def test_the_driver_choices_follow_the_renderer_and_tracers_see_every_call(self):
         # A driver that says it renders in hardware is handed every call as the engine makes
-        # it: a window as it offers, pictures as the engine names them.
+        # it: a window as it offers, pictures as the engine names them, and the water is
+        # smoothed as every picture is (its name still says llvmpipe: the answer decides).
         game = self.launch(env={"LD_PRELOAD": HARDWARE_STUB}).start()
         self.assertCleanExit(game.quit("Escape"), game)
+        log = game.log()
         for half in ("Window", "Pictures"):
-            self.assertIn("%s: hardware renderer: left as the driver offers" % half, game.log())
+            self.assertIn("%s: hardware renderer: left as the driver offers (llvmpipe" % half, log)
+        self.assertIn("Water: hardware renderer: smoothed like every picture (llvmpipe", log)
+        self.assertNotIn("software renderer", log)
 
         # A tracing tool loaded ahead of the driver sees the game's pictures handed over,
         # the water's as the game changed it for the software renderer.

@@ -9,6 +9,7 @@
 #include "platform/Gamepads.h"
 #include "platform/SafeFile.h"
 #include "support/GameTest.h"
+#include "support/VirtualPad.h"
 
 #include <OgreRoot.h>
 #include <sys/resource.h>

@@ -2,6 +2,7 @@
 
 #include "app/ExampleApplication.h"
 #include "game/CameraTrackListener.h"
+#include "platform/Gamepads.h"
 #include "support/GameTest.h"
 
 #include <Ogre.h>
@@ -124,6 +125,41 @@ TEST(FrameListenerResources, WithoutTheScoreOverlayTheToggleStillFlips)
     event.timeSinceLastFrame = 0.1f;
     EXPECT_TRUE(listener->frameStarted(event));
     EXPECT_FALSE(listener->statsOn);
+}
+
+namespace
+{
+// Devices as the game holds them: the input system owns them, and they go with it.
+struct OwnedDevices : InputSystem
+{
+    OwnedDevices()
+    {
+        keyboard = &ownKeyboard;
+        mouse = &ownMouse;
+        gamepads = ownPads.get();
+    }
+    FakeKeyboard ownKeyboard;
+    FakeMouse ownMouse;
+    std::unique_ptr<Gamepads> ownPads = std::make_unique<Gamepads>("no such file");
+};
+} // namespace
+
+TEST_F(FrameListenerTest, NothingReachesTheDevicesOnceTheyAreGivenBack)
+{
+    dice.draws = {14};
+    listener.reset();
+    listener =
+        makeTankListener(&window, camera, world, std::make_unique<OwnedDevices>(), platform, dice);
+    ASSERT_NE(listener->gamepads(), nullptr);
+    listener->releaseInput();
+    EXPECT_EQ(listener->mouse(), nullptr);
+    EXPECT_EQ(listener->gamepads(), nullptr);
+    // A resize, and a meal that rumbles the pads, once they are gone.
+    window.resize(640, 480);
+    listener->windowResized(&window);
+    addFish(playerPosition().x + 5, playerPosition().y, 28);
+    EXPECT_TRUE(frame(0.01f));
+    EXPECT_EQ(world.player.score, 28);
 }
 
 TEST_F(FrameListenerTest, ClosingItsOwnWindowGivesTheInputBackOnce)

@@ -5,6 +5,7 @@
 
 #include "platform/Gamepads.h"
 #include "support/GameTest.h"
+#include "support/VirtualPad.h"
 
 #include <OgreSceneNode.h>
 #include <SDL.h>
@@ -135,7 +136,7 @@ TEST(NoGamepad, IsTheUsualCase)
 {
     PlayableTank tank;
     EXPECT_EQ(tank.listener->inputManager->joystick, nullptr);
-    EXPECT_EQ(tank.listener->gamepads, nullptr);
+    EXPECT_EQ(tank.listener->gamepads(), nullptr);
     EXPECT_TRUE(tank.frame(0.1f));
     EXPECT_EQ(tank.joystick.captures, 0);
 }

@@ -35,8 +35,8 @@ TEST(WindowConfigChoice, KeepsConfigsWithoutDepthOnlyWhereThatLosesNothing)
 
 TEST(WindowConfigChoice, TheLogSaysForEachHalfWhetherItIsOnAndWhy)
 {
-    const RendererKind llvmpipe{true, true, "llvmpipe (LLVM 15.0.6, 256 bits)"};
-    const RendererKind radeon{true, false, "AMD Radeon RX 6600"};
+    const RendererKind llvmpipe{true, false, "llvmpipe (LLVM 15.0.6, 256 bits)"};
+    const RendererKind radeon{true, true, "AMD Radeon RX 6600"};
     const RendererKind unknown{};
     WindowChoice window{true, true, llvmpipe, 105, 21, 0, true};
     EXPECT_EQ(windowChoiceLine(window), "Window: software renderer: llvmpipe (LLVM 15.0.6, 256 "
