@@ -2,6 +2,7 @@
 // where its input, its dice and its frame times come in.
 #include "game/CameraTrackListener.h"
 
+#include "game/ReplayFormat.h"
 #include "game/TankCheck.h"
 #include "platform/Dice.h"
 
@@ -33,7 +34,7 @@ ReplayHeader CameraTrackListener::describeGame() const
     header.bestScore = best.best();
     header.controlsShown = hud.controlsShown();
     header.pausedForControls = pausedForControls;
-    describeInto(header);
+    static_cast<ListenerState&>(header) = state();
     return header;
 }
 
@@ -144,6 +145,9 @@ void CameraTrackListener::watch(std::unique_ptr<ReplayPlayback> playback_, Repla
     shownAspect = float(header.width) / float(header.height);
     windowResized(window);
     showReplayState();
+    const std::string otherVersion = recordedByOtherVersion(header, FISHTANK_VERSION);
+    if (!otherVersion.empty())
+        Ogre::LogManager::getSingleton().logMessage("The replay was " + otherVersion);
 }
 
 bool CameraTrackListener::playRecorded(const ReplayFrame& frame)
