@@ -114,27 +114,21 @@ ReplayHeader takeHeader(const pb::Header& in)
     return h;
 }
 
-// The ids of the keys held in `now` and not in `before`.
-template <typename Add> void keysGoneDown(const FrameInput& now, const FrameInput& before, Add add)
+// The ids (bit numbers: an action's stable number, a mouse button's OIS number) of the
+// bits set in `now` and not in `before`.
+template <typename Add>
+void bitsGoneDown(std::uint32_t now, std::uint32_t before, int count, Add add)
 {
-    for (int i = 0; i < kGameKeyCount; ++i)
-        if ((now.keys >> i & 1u) != 0 && (before.keys >> i & 1u) == 0)
-            add(std::uint32_t(kGameKeys[i]));
-}
-
-template <typename Add> void bitsGoneDown(int now, int before, Add add)
-{
-    for (int i = 0; i < kMouseButtons; ++i)
-        if ((now >> i & 1) != 0 && (before >> i & 1) == 0)
+    for (int i = 0; i < count; ++i)
+        if ((now >> i & 1u) != 0 && (before >> i & 1u) == 0)
             add(std::uint32_t(i));
 }
 
-void setKey(FrameInput& input, std::uint32_t id, bool down)
+// An id this game does not know (an action of a later game) is passed over.
+template <typename Bits> void setBit(Bits& bits, std::uint32_t id, int count, bool down)
 {
-    for (int i = 0; i < kGameKeyCount; ++i)
-        if (std::uint32_t(kGameKeys[i]) == id)
-            input.keys = down ? input.keys | 1u << i : input.keys & ~(1u << i);
-    // A key this game does not read is passed over, as a newer game's actions are.
+    if (id < std::uint32_t(count))
+        bits = down ? Bits(bits | 1u << id) : Bits(bits & ~(1u << id));
 }
 
 void putPad(pb::Pad& out, const PadInput& pad)
@@ -181,13 +175,13 @@ void takeFrame(const pb::Frame& in, ReplayFrame& frame)
 {
     FrameInput& input = frame.input;
     for (std::uint32_t id : in.pressed())
-        setKey(input, id, true);
+        setBit(input.actions, id, kActionCount, true);
     for (std::uint32_t id : in.released())
-        setKey(input, id, false);
+        setBit(input.actions, id, kActionCount, false);
     for (std::uint32_t id : in.buttons_pressed())
-        input.mouseButtons |= id < kMouseButtons ? 1 << id : 0;
+        setBit(input.mouseButtons, id, kMouseButtons, true);
     for (std::uint32_t id : in.buttons_released())
-        input.mouseButtons &= id < kMouseButtons ? ~(1 << id) : ~0;
+        setBit(input.mouseButtons, id, kMouseButtons, false);
     input.mouseX = inRange(in.mouse_x(), -100000, 100000, "the mouse's motion");
     input.mouseY = inRange(in.mouse_y(), -100000, 100000, "the mouse's motion");
     if (in.has_pad())
@@ -291,11 +285,14 @@ void ReplayWriter::frame(const ReplayFrame& f)
     pb::Frame out;
     out.set_dt(f.dt);
     out.set_draws(std::uint32_t(f.dice.draws));
-    keysGoneDown(f.input, last, [&](std::uint32_t id) { out.add_pressed(id); });
-    keysGoneDown(last, f.input, [&](std::uint32_t id) { out.add_released(id); });
-    bitsGoneDown(f.input.mouseButtons, last.mouseButtons,
+    bitsGoneDown(f.input.actions, last.actions, kActionCount,
+                 [&](std::uint32_t id) { out.add_pressed(id); });
+    bitsGoneDown(last.actions, f.input.actions, kActionCount,
+                 [&](std::uint32_t id) { out.add_released(id); });
+    const auto now = std::uint32_t(f.input.mouseButtons), before = std::uint32_t(last.mouseButtons);
+    bitsGoneDown(now, before, kMouseButtons,
                  [&](std::uint32_t id) { out.add_buttons_pressed(id); });
-    bitsGoneDown(last.mouseButtons, f.input.mouseButtons,
+    bitsGoneDown(before, now, kMouseButtons,
                  [&](std::uint32_t id) { out.add_buttons_released(id); });
     out.set_mouse_x(f.input.mouseX);
     out.set_mouse_y(f.input.mouseY);

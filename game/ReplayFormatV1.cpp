@@ -1,5 +1,9 @@
 #include "game/ReplayFormatV1.h"
 
+#include "input/Bindings.h"
+
+#include <OISKeyboard.h>
+
 #include <cmath>
 #include <cstring>
 #include <stdexcept>
@@ -17,6 +21,28 @@ enum FrameParts : unsigned
     kSeeds = 32,
     kEarlyDraws = 64
 };
+
+// The first format kept a frame's keys as one bit each, in this order.
+constexpr int kFirstFormatKeyCount = 25;
+const OIS::KeyCode kFirstFormatKeys[kFirstFormatKeyCount] = {
+    OIS::KC_P,           OIS::KC_F1,     OIS::KC_M,     OIS::KC_H,      OIS::KC_RETURN,
+    OIS::KC_NUMPADENTER, OIS::KC_LMENU,  OIS::KC_RMENU, OIS::KC_F11,    OIS::KC_A,
+    OIS::KC_D,           OIS::KC_UP,     OIS::KC_W,     OIS::KC_DOWN,   OIS::KC_S,
+    OIS::KC_PGUP,        OIS::KC_PGDOWN, OIS::KC_RIGHT, OIS::KC_LEFT,   OIS::KC_F,
+    OIS::KC_T,           OIS::KC_SYSRQ,  OIS::KC_R,     OIS::KC_ESCAPE, OIS::KC_Q};
+
+// The actions those keys asked for under the keys the game always had.
+std::uint32_t actionsOfFirstFormatKeys(std::uint32_t keys)
+{
+    return actionsHeld(defaultBindings(),
+                       [keys](OIS::KeyCode key)
+                       {
+                           for (int bit = 0; bit < kFirstFormatKeyCount; ++bit)
+                               if (kFirstFormatKeys[bit] == key)
+                                   return (keys >> bit & 1u) != 0;
+                           return false;
+                       });
+}
 
 // Reads what the writer put, failing with a reason at the first thing out of place.
 class Unpacker
@@ -126,9 +152,10 @@ void takeFrame(Unpacker& in, ReplayFrame& frame)
         throw std::runtime_error("a frame has parts this game does not know");
     if (parts & kKeys)
     {
-        frame.input.keys = in.word();
-        if (frame.input.keys >> kGameKeyCount != 0)
+        const std::uint32_t keys = in.word();
+        if (keys >> kFirstFormatKeyCount != 0)
             throw std::runtime_error("a key is out of range");
+        frame.input.actions = actionsOfFirstFormatKeys(keys);
     }
     if (parts & kMouse)
     {

@@ -54,7 +54,7 @@ bool ExampleFrameListener::frameStarted(const Ogre::FrameEvent& evt)
     if (inputManager != nullptr)
     {
         std::vector<std::string> news;
-        input = readDevices(*inputManager, news);
+        input = readDevices(*inputManager, bindings, news);
         for (const std::string& line : news)
             Ogre::LogManager::getSingleton().logMessage(line);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "input/Bindings.h"
 #include "input/FrameInput.h"
 #include "input/InputSystem.h"
 #include "input/ListenerState.h"
@@ -110,6 +111,8 @@ public:
     bool padInUse = false;        // a pad, not the keyboard or mouse, was touched last
     // Sleeps for the pause key and plays the game's sounds; outlives the listener.
     Platform& platform;
+    // Which keys ask for which actions; today's keys unless the player chose others.
+    Bindings bindings = defaultBindings();
     // What the devices (or a recorded game) said in this frame.
     FrameInput input;
     // A recorded game played again: its screenshots are not written again, and the
@@ -137,12 +140,13 @@ private:
         bool back = false;
     };
 
-    bool keyDown(OIS::KeyCode key) const;
+    // A key asking for the action is held in this frame.
+    bool asked(Action action) const;
     void applyFiltering();
     void readExtraKeys();
     void hidePause();
     // A toggle key acts when held and the toggle delay has run out; it then restarts the delay.
-    bool gateOpens(OIS::KeyCode key, float delayAfter);
+    bool gateOpens(Action action, float delayAfter);
     void togglePause();
     void applyMovementKeys();
     void applyToggleKeys();

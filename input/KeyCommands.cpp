@@ -30,14 +30,14 @@ bool pressedNow(bool down, bool& wasDown)
 
 } // namespace
 
-bool ExampleFrameListener::keyDown(OIS::KeyCode key) const
+bool ExampleFrameListener::asked(Action action) const
 {
-    return keyHeld(input, key);
+    return actionHeld(input, action);
 }
 
 bool ExampleFrameListener::handleKeys()
 {
-    if (keyDown(OIS::KC_P))
+    if (asked(Action::Pause))
         togglePause();
     readExtraKeys();
     // While paused only P and the quit keys work (and the extra keys, which only read).
@@ -46,24 +46,20 @@ bool ExampleFrameListener::handleKeys()
         applyMovementKeys();
         applyToggleKeys();
     }
-    if (keyDown(OIS::KC_ESCAPE))
-        return false;
-    if (keyDown(OIS::KC_Q))
-        return false;
-    return true;
+    return !asked(Action::Quit);
 }
 
 void ExampleFrameListener::readExtraKeys()
 {
     // Each acts once per press, whatever the frame rate; none shares the toggle delay.
-    extras.toggleControls = pressedNow(keyDown(OIS::KC_F1), held.controls);
-    extras.toggleSound = pressedNow(keyDown(OIS::KC_M), held.sound);
-    extras.toggleCues = pressedNow(keyDown(OIS::KC_H), held.cues);
-    const bool enter =
-        pressedNow(keyDown(OIS::KC_RETURN) || keyDown(OIS::KC_NUMPADENTER), held.enter);
+    extras.toggleControls = pressedNow(asked(Action::Controls), held.controls);
+    extras.toggleSound = pressedNow(asked(Action::Sound), held.sound);
+    extras.toggleCues = pressedNow(asked(Action::Marks), held.cues);
+    const bool enter = pressedNow(asked(Action::NewGame), held.enter);
     // Alt+Return is the desktop's full-screen key: its Return never starts a new game.
-    const bool alt = keyDown(OIS::KC_LMENU) || keyDown(OIS::KC_RMENU);
-    extras.toggleFullScreen = pressedNow(keyDown(OIS::KC_F11), held.fullScreen) || (enter && alt);
+    const bool alt = asked(Action::Alt);
+    extras.toggleFullScreen =
+        pressedNow(asked(Action::FullScreen), held.fullScreen) || (enter && alt);
     extras.newGame = enter && !alt && !paused;
 }
 
@@ -93,39 +89,26 @@ void ExampleFrameListener::hidePause()
 
 void ExampleFrameListener::applyMovementKeys()
 {
-    if (keyDown(OIS::KC_A))
+    // The bindings never ask for both of two opposite swims.
+    if (asked(Action::SwimLeft))
     {
         translation.x = -moveScale;
         faceDirection(*player, -1);
     }
-    if (keyDown(OIS::KC_D))
+    if (asked(Action::SwimRight))
     {
         translation.x = moveScale;
         faceDirection(*player, 1);
     }
-    if (keyDown(OIS::KC_UP) || keyDown(OIS::KC_W))
+    if (asked(Action::SwimUp))
         translation.y = moveScale;
-    if (keyDown(OIS::KC_DOWN) || keyDown(OIS::KC_S))
+    if (asked(Action::SwimDown))
         translation.y = -moveScale;
-    if (keyDown(OIS::KC_PGUP))
-        translation.y = moveScale;
-    if (keyDown(OIS::KC_PGDOWN))
-        translation.y = -moveScale;
-    if (keyDown(OIS::KC_RIGHT))
-    {
-        translation.x = moveScale;
-        faceDirection(*player, 1);
-    }
-    if (keyDown(OIS::KC_LEFT))
-    {
-        translation.x = -moveScale;
-        faceDirection(*player, -1);
-    }
 }
 
-bool ExampleFrameListener::gateOpens(OIS::KeyCode key, float delayAfter)
+bool ExampleFrameListener::gateOpens(Action action, float delayAfter)
 {
-    if (toggleDelay > 0 || !keyDown(key))
+    if (toggleDelay > 0 || !asked(action))
         return false;
     toggleDelay = delayAfter;
     return true;
@@ -134,13 +117,13 @@ bool ExampleFrameListener::gateOpens(OIS::KeyCode key, float delayAfter)
 void ExampleFrameListener::applyToggleKeys()
 {
     // Each row looks at the delay as the rows before it left it, so at most one acts.
-    if (gateOpens(OIS::KC_F, input_tuning::kToggleDelay))
+    if (gateOpens(Action::ScoreLine, input_tuning::kToggleDelay))
         toggleStats();
-    if (gateOpens(OIS::KC_T, input_tuning::kToggleDelay))
+    if (gateOpens(Action::Filtering, input_tuning::kToggleDelay))
         nextFiltering();
-    if (gateOpens(OIS::KC_SYSRQ, input_tuning::kScreenshotDelay))
+    if (gateOpens(Action::Screenshot, input_tuning::kScreenshotDelay))
         takeScreenshot();
-    if (gateOpens(OIS::KC_R, input_tuning::kScreenshotDelay))
+    if (gateOpens(Action::DrawingMode, input_tuning::kScreenshotDelay))
         nextPolygonMode();
 }
 
@@ -281,7 +264,7 @@ void ExampleFrameListener::handleGamepads()
     // The device touched last is the one whose buttons the hints name.
     const bool padTouched = pad.south || pad.start || pad.back || pad.up || pad.down || pad.left ||
                             pad.right || std::hypot(pad.stickX, pad.stickY) > kStickDeadZone;
-    if (pad.connected == 0 || input.keys != 0 || input.mouseButtons != 0)
+    if (pad.connected == 0 || input.actions != 0 || input.mouseButtons != 0)
         padInUse = false;
     else if (padTouched)
         padInUse = true;

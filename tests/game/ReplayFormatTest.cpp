@@ -43,11 +43,11 @@ ReplayHeader unusualHeader()
     return header;
 }
 
-std::string recordedGame(float oddFrameTime = 0.02f, std::uint32_t oddKeys = 0, bool end = true)
+std::string recordedGame(float oddFrameTime = 0.02f, std::uint32_t oddActions = 0, bool end = true)
 {
     ReplayWriter writer(unusualHeader());
     ReplayFrame first = frameOf(0.016f);
-    holdKey(first.input, OIS::KC_LEFT);
+    holdAction(first.input, Action::SwimLeft);
     first.input.mouseButtons = 2 | 1 << 7;
     first.input.mouseX = -5;
     first.input.pad.stickX = 0.5f;
@@ -59,7 +59,7 @@ std::string recordedGame(float oddFrameTime = 0.02f, std::uint32_t oddKeys = 0, 
     first.height = 480;
     writer.frame(first);
     ReplayFrame odd = frameOf(oddFrameTime);
-    odd.input.keys = oddKeys;
+    odd.input.actions = oddActions;
     writer.frame(odd);
     writer.check(ReplayCheck{0xfeedbeefcafe, 28, 1, 3});
     std::string bytes = writer.flush();
@@ -123,8 +123,8 @@ TEST(ReplayFormat, AGameReadsBackAsItWasWrittenAndACutOneUpToItsLastSecond)
                        wrote.pausedForControls));
     ASSERT_EQ(tape.frames.size(), 3u);
     const ReplayFrame& first = tape.frames[0];
-    EXPECT_TRUE(keyHeld(first.input, OIS::KC_LEFT));
-    EXPECT_FALSE(keyHeld(first.input, OIS::KC_RIGHT));
+    EXPECT_TRUE(actionHeld(first.input, Action::SwimLeft));
+    EXPECT_FALSE(actionHeld(first.input, Action::SwimRight));
     EXPECT_EQ(first.input.mouseX, -5);
     EXPECT_EQ(first.input.mouseButtons, 2 | 1 << 7);
     EXPECT_EQ(first.input.pad.stickX, 0.5f);
@@ -134,7 +134,7 @@ TEST(ReplayFormat, AGameReadsBackAsItWasWrittenAndACutOneUpToItsLastSecond)
     EXPECT_TRUE(first.focusPaused);
     EXPECT_EQ(first.width, 640);
     // Keys and pads are kept as changes: a frame without changes holds none.
-    EXPECT_EQ(tape.frames[1].input.keys, 0u);
+    EXPECT_EQ(tape.frames[1].input.actions, 0u);
     EXPECT_EQ(tape.frames[1].input.mouseButtons, 0);
     EXPECT_FALSE(tape.frames[1].focusPaused);
     EXPECT_EQ(tape.frames[2].input.pad.stickX, 0.0f);
@@ -158,8 +158,9 @@ TEST(ReplayFormat, AGameReadsBackAsItWasWrittenAndACutOneUpToItsLastSecond)
     }
 }
 
-// Players keep games of format 1; format 2 keeps a frame's keys by their scancodes (never their
-// place in a table), and passes over fields a later game may add, at any depth.
+// Players keep games of format 1 (their keys read as the actions they asked for); format 2
+// keeps a frame's actions by their stable numbers, and passes over fields a later game may
+// add, at any depth.
 TEST(ReplayFormat, OldGamesStillReadKeysAreStableIdsAndNewFieldsArePassedOver)
 {
     ReplayTape tape;
@@ -172,15 +173,16 @@ TEST(ReplayFormat, OldGamesStillReadKeysAreStableIdsAndNewFieldsArePassedOver)
     EXPECT_TRUE(tape.ended);
     EXPECT_EQ(tape.end.frames, int(tape.frames.size()));
     EXPECT_TRUE(std::any_of(tape.frames.begin(), tape.frames.end(),
-                            [](const ReplayFrame& f) { return keyHeld(f.input, OIS::KC_LEFT); }));
+                            [](const ReplayFrame& f)
+                            { return actionHeld(f.input, Action::SwimLeft); }));
 
     fishtank::replay::Tape written;
     ASSERT_TRUE(written.ParseFromString(records(recordedGame())));
     ASSERT_EQ(written.frame_size(), 3);
     const auto ids = [](const auto& field)
     { return std::vector<std::uint32_t>(field.begin(), field.end()); };
-    EXPECT_EQ(ids(written.frame(0).pressed()), std::vector<std::uint32_t>{OIS::KC_LEFT});
-    EXPECT_EQ(ids(written.frame(1).released()), std::vector<std::uint32_t>{OIS::KC_LEFT});
+    EXPECT_EQ(ids(written.frame(0).pressed()), std::vector<std::uint32_t>{7}); // SwimLeft
+    EXPECT_EQ(ids(written.frame(1).released()), std::vector<std::uint32_t>{7});
     EXPECT_EQ(ids(written.frame(0).buttons_pressed()), (std::vector<std::uint32_t>{1, 7}));
     EXPECT_EQ(written.header().held().pad_back(), true);
 

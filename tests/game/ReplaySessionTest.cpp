@@ -185,8 +185,9 @@ TEST(ReplaySessions, TheVerifierFindsEveryChangeToAStoredGame)
         {"a check's score", [](ReplayTape& t) { t.checks[12].second.score += 1; }, checked},
         {"a check's hash", [](ReplayTape& t) { t.checks[12].second.hash ^= 1; }, checked},
         // The first check after the frame a key is flipped in sees the fish elsewhere.
-        {"the right arrow flipped in one frame",
-         [](ReplayTape& t) { t.frames[t.checks[7].first].input.keys ^= 1u << 17; },
+        {"swimming right flipped in one frame",
+         [](ReplayTape& t)
+         { t.frames[t.checks[7].first].input.actions ^= 1u << int(Action::SwimRight); },
          grown.checks[8].first},
         {"a frame's draws", [](ReplayTape& t) { t.frames[30].dice.draws += 1; }, 31},
         {"the end's cause", [](ReplayTape& t) { t.end.cause = GameEnd::Shark; }, last},
