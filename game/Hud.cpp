@@ -2,6 +2,7 @@
 
 #include "input/OverlaySwitch.h"
 #include "rules/BestScore.h"
+#include "rules/Pace.h"
 
 #include <Overlay/OgreFontManager.h>
 #include <Overlay/OgreOverlay.h>
@@ -71,6 +72,7 @@ Hud::Hud()
     setCaption("ControlsKeysTextArea", kControlKeys);
     setCaption("ControlsActionsTextArea", kControlActions);
     showSoundOff(false);
+    showPace(100);
     showReplay("");
     showOverlay(hud, true);
 }
@@ -98,6 +100,19 @@ void Hud::showSoundOff(bool off)
             marker->show();
         else
             marker->hide();
+    }
+}
+
+void Hud::showPace(int percent)
+{
+    const std::string caption = paceCaption(percent);
+    setCaption("PaceTextArea", caption);
+    if (Ogre::OverlayElement* marker = findOverlayElement("PacePanel"))
+    {
+        if (caption.empty())
+            marker->hide();
+        else
+            marker->show();
     }
 }
 

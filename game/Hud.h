@@ -25,6 +25,8 @@ public:
     void toggleControls();
     bool controlsShown() const;
     void showSoundOff(bool off);
+    // The game speed, shown only below full speed.
+    void showPace(int percent);
     void showNewBest(bool shown);
     // "Press Return for a new game", naming the pad's button when a pad is there.
     void showNewGameHint(bool shown, bool withPad);

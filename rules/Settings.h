@@ -10,6 +10,7 @@ struct GameSettings
     bool cuesShown = true;   // H: the marker over the player's fish and the cues under others
     bool fullScreen = false; // F11 or Alt+Return
     bool rumble = true;      // a gamepad's rumble on a meal and at GAME OVER
+    int pacePercent = 100;   // the game speed: 50, 75 or 100 per cent of real time
 };
 
 // What a settings file said: the choices it holds (the defaults for the rest), and a line
