@@ -81,7 +81,7 @@ pb::Header headerRecord(const ReplayHeader& h)
     out.set_scene_detail(h.sceneDetail);
     out.set_toggle_delay(h.toggleDelay);
     putHeld(*out.mutable_held(), h.heldKeys);
-    out.set_pace_percent(h.pacePercent);
+    out.set_pace_percent(h.settings.pacePercent);
     return out;
 }
 
@@ -109,8 +109,8 @@ ReplayHeader takeHeader(const pb::Header& in)
     h.toggleDelay =
         finiteInRange(in.toggle_delay(), -kMaxFrameSeconds, kMaxFrameSeconds, "the toggle delay");
     h.heldKeys = heldBits(in.held());
-    h.pacePercent =
-        in.has_pace_percent() ? inRange(in.pace_percent(), 1, 1000, "the game's pace") : 100;
+    if (in.has_pace_percent())
+        h.settings.pacePercent = inRange(in.pace_percent(), 1, 1000, "the game's pace");
     return h;
 }
 

@@ -28,8 +28,6 @@ struct ReplayHeader : ListenerState
     // The panel paused the game when it opened: closing it goes on (a game after Return may
     // begin with the panel open from the game before).
     bool pausedForControls = false;
-    // The game's speed in per cent of the usual.
-    int pacePercent = 100;
 };
 
 struct ReplayFrame

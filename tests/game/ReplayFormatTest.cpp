@@ -29,7 +29,7 @@ ReplayHeader unusualHeader()
     header.width = 800;
     header.height = 600;
     header.date = 1796000123;
-    header.settings = GameSettings{false, false, true, false};
+    header.settings = GameSettings{false, false, true, false, 75};
     header.bestScore = 77;
     header.statsOn = false;
     header.filtering = 3;
@@ -39,7 +39,6 @@ ReplayHeader unusualHeader()
     header.pausedForControls = true;
     header.toggleDelay = 0.125f;
     header.heldKeys = 0xA5;
-    header.pacePercent = 150;
     return header;
 }
 
@@ -112,10 +111,10 @@ TEST(ReplayFormat, AGameReadsBackAsItWasWrittenAndACutOneUpToItsLastSecond)
     const ReplayHeader &h = tape.header, wrote = unusualHeader();
     EXPECT_EQ(h.gameVersion, wrote.gameVersion);
     EXPECT_EQ(std::tie(h.width, h.height, h.date, h.bestScore, h.filtering, h.anisotropy,
-                       h.sceneDetail, h.toggleDelay, h.heldKeys, h.pacePercent),
+                       h.sceneDetail, h.toggleDelay, h.heldKeys, h.settings.pacePercent),
               std::tie(wrote.width, wrote.height, wrote.date, wrote.bestScore, wrote.filtering,
                        wrote.anisotropy, wrote.sceneDetail, wrote.toggleDelay, wrote.heldKeys,
-                       wrote.pacePercent));
+                       wrote.settings.pacePercent));
     EXPECT_EQ(std::tie(h.settings.soundOn, h.settings.cuesShown, h.settings.fullScreen,
                        h.settings.rumble, h.statsOn, h.controlsShown, h.pausedForControls),
               std::tie(wrote.settings.soundOn, wrote.settings.cuesShown, wrote.settings.fullScreen,
@@ -169,7 +168,7 @@ TEST(ReplayFormat, OldGamesStillReadKeysAreStableIdsAndNewFieldsArePassedOver)
     ASSERT_EQ(old[8], 1);
     ASSERT_TRUE(readReplay(old, tape, reason)) << reason;
     EXPECT_EQ(tape.header.gameVersion, "1.1.0");
-    EXPECT_EQ(tape.header.pacePercent, 100);
+    EXPECT_EQ(tape.header.settings.pacePercent, 100);
     EXPECT_TRUE(tape.ended);
     EXPECT_EQ(tape.end.frames, int(tape.frames.size()));
     EXPECT_TRUE(std::any_of(tape.frames.begin(), tape.frames.end(),
