@@ -15,6 +15,7 @@
 #include "FrameTimes.h"
 
 #include "game/CameraTrackApplication.h"
+#include "game/ReplayRecords.h"
 #include "input/ExampleFrameListener.h"
 #include "platform/DesktopPlatform.h"
 #include "platform/Dice.h"

@@ -346,7 +346,7 @@ ReplayHeader CameraTrackListener::describeGame() const
     header.bestScore = best.best();
     header.controlsShown = presentation.hud.controlsShown();
     header.pausedForControls = pausedForControls;
-    describeInto(header);
+    static_cast<ListenerState&>(header) = state();
     return header;
 }
 

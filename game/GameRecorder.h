@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/ReplayFormat.h"
+#include "game/ReplayFormat.h"
 #include "platform/ReplayFolder.h"
 
 #include <memory>

@@ -75,6 +75,9 @@ int verifyReplay(const std::string& path, std::ostream& out, std::ostream& err)
             << std::endl;
         return 2;
     }
+    const std::string otherVersion = recordedByOtherVersion(tape.header, FISHTANK_VERSION);
+    if (!otherVersion.empty())
+        out << otherVersion << std::endl;
     // The engine's log stays in memory: checking a game writes nothing.
     Ogre::LogManager logs;
     logs.createLog("verify", true, false, true);

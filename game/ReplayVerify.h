@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/ReplayFormat.h"
+#include "game/ReplayFormat.h"
 
 #include <iosfwd>
 #include <string>
@@ -28,6 +28,7 @@ int replayWithoutWindow(Ogre::Root& root, ReplayTape tape, std::string& line);
 // goes, and prints one line to `out`: "same: score N, M frames, cause" (returns 0), or
 // "differs at frame F (second S): expected ..., got ..." (returns 1), or "same up to frame
 // F (second S): ...; the rest cannot be read: ..." for a damaged file (returns 2); a file
-// that cannot be played at all prints why to `err` and returns 2. Nothing on the disk
-// changes.
+// that cannot be played at all prints why to `err` and returns 2. A game another version
+// of fishtank recorded is played all the same, after a line that names that version.
+// Nothing on the disk changes.
 int verifyReplay(const std::string& path, std::ostream& out, std::ostream& err);

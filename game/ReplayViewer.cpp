@@ -1,6 +1,7 @@
 #include "game/ReplayViewer.h"
 
 #include "game/CameraTrackListener.h"
+#include "game/ReplayFormat.h"
 
 #include <OIS.h>
 #include <OgreLogManager.h>
@@ -37,6 +38,9 @@ void ReplayViewer::start(CameraTrackListener& game)
     game.shownAspect = float(header.width) / float(header.height);
     game.windowResized(game.window);
     showState(game);
+    const std::string otherVersion = recordedByOtherVersion(header, FISHTANK_VERSION);
+    if (!otherVersion.empty())
+        Ogre::LogManager::getSingleton().logMessage("The replay was " + otherVersion);
 }
 
 bool ReplayViewer::readKeys(CameraTrackListener& game)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "input/ReplayFormat.h"
+#include "game/ReplayRecords.h"
 #include "rules/Fish.h"
 
 #include <vector>

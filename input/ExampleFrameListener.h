@@ -3,7 +3,7 @@
 #include "input/Bindings.h"
 #include "input/FrameInput.h"
 #include "input/InputSystem.h"
-#include "input/ReplayFormat.h"
+#include "input/ListenerState.h"
 
 #include <Bites/OgreWindowEventUtilities.h>
 #include <OISKeyboard.h>
@@ -74,8 +74,8 @@ public:
     void steerPlayer();
     // What the keys and display were when a recorded game began, and taking them over
     // when it is played again.
-    void describeInto(ReplayHeader& header) const;
-    void takeOver(const ReplayHeader& header);
+    ListenerState state() const;
+    void takeOver(const ListenerState& state);
     // Gives the devices back now (before an error box needs them); repeatable.
     void releaseInput();
     // The mouse (its window size follows the window's) and the gamepads (rumbled on a meal

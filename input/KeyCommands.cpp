@@ -213,37 +213,38 @@ void ExampleFrameListener::nextPolygonMode()
     camera->setPolygonMode(kPolygonModes[sceneDetail]);
 }
 
-void ExampleFrameListener::describeInto(ReplayHeader& header) const
+ListenerState ExampleFrameListener::state() const
 {
-    header.statsOn = statsOn;
-    header.filtering = filtering;
-    header.anisotropy = anisotropy;
-    header.sceneDetail = sceneDetail;
-    header.toggleDelay = toggleDelay;
+    ListenerState kept;
+    kept.statsOn = statsOn;
+    kept.filtering = filtering;
+    kept.anisotropy = anisotropy;
+    kept.sceneDetail = sceneDetail;
+    kept.toggleDelay = toggleDelay;
     const bool keys[] = {held.controls, held.sound, held.enter, held.cues,      held.fullScreen,
                          held.start,    held.south, held.back,  held.hallOfFame};
-    header.heldKeys = 0;
     for (int i = 0; i < 9; ++i)
-        header.heldKeys |= int(keys[i]) << i;
+        kept.heldKeys |= int(keys[i]) << i;
+    return kept;
 }
 
-void ExampleFrameListener::takeOver(const ReplayHeader& header)
+void ExampleFrameListener::takeOver(const ListenerState& kept)
 {
-    if (statsOn != header.statsOn)
+    if (statsOn != kept.statsOn)
         toggleStats();
-    if (filtering != header.filtering || anisotropy != header.anisotropy)
+    if (filtering != kept.filtering || anisotropy != kept.anisotropy)
     {
-        filtering = header.filtering;
-        anisotropy = header.anisotropy;
+        filtering = kept.filtering;
+        anisotropy = kept.anisotropy;
         applyFiltering();
     }
-    sceneDetail = header.sceneDetail;
+    sceneDetail = kept.sceneDetail;
     camera->setPolygonMode(kPolygonModes[sceneDetail]);
-    toggleDelay = header.toggleDelay;
-    bool* keys[] = {&held.controls, &held.sound, &held.enter, &held.cues,      &held.fullScreen,
-                    &held.start,    &held.south, &held.back,  &held.hallOfFame};
+    toggleDelay = kept.toggleDelay;
+    bool* keys[] = {&held.controls,   &held.sound, &held.enter, &held.cues,
+                    &held.fullScreen, &held.start, &held.south, &held.back, &held.hallOfFame};
     for (int i = 0; i < 9; ++i)
-        *keys[i] = (header.heldKeys >> i & 1) != 0;
+        *keys[i] = (kept.heldKeys >> i & 1) != 0;
 }
 
 void ExampleFrameListener::handleMouse()

@@ -6,7 +6,8 @@ FISHTANK_BUILD=${FISHTANK_BUILD:-$FISHTANK_ROOT/build}
 
 # What building and playing the game need, and nothing more.
 FISHTANK_PACKAGES="cmake g++ make pkg-config libogre-1.12-dev libois-dev libsdl2-dev
-    libx11-dev libgl-dev fonts-dejavu-core libgl1-mesa-dri xfonts-base"
+    libx11-dev libgl-dev zlib1g-dev libprotobuf-dev protobuf-compiler fonts-dejavu-core
+    libgl1-mesa-dri xfonts-base"
 # What the tests need besides: the test framework, an X server of their own, real input,
 # pixel checks, a window manager, Debian's checkers for the package and its files, and
 # clang with libFuzzer and its sanitizer runtimes for the fuzzers.

@@ -218,6 +218,37 @@ TEST(ReplaySessions, TheVerifierFindsEveryChangeToAStoredGame)
     EXPECT_EQ(replayWithoutWindow(*engine.headless->root, grown, line), 0) << line;
 }
 
+// A game of format 1 written again in format 2, as another version of the game: the verifier
+// names that version and still finds it plays the same.
+TEST(ReplaySessions, AnOldGameWrittenAgainInTheNewFormatByAnotherVersionPlaysTheSame)
+{
+    WindowlessEngine engine;
+    ReplayTape old;
+    std::string why;
+    ASSERT_TRUE(readReplay(
+        fileBytes(std::string(FISHTANK_SOURCE_DIR) + "/tests/replays/grown.replay"), old, why))
+        << why;
+    old.header.gameVersion = "1.0.0";
+    ReplayWriter writer(old.header);
+    std::string bytes = writer.flush();
+    auto check = old.checks.begin();
+    for (std::size_t frame = 0; frame < old.frames.size(); ++frame)
+    {
+        writer.frame(old.frames[frame]);
+        for (; check != old.checks.end() && check->first == frame + 1; ++check)
+            writer.check(check->second);
+        bytes += writer.flush();
+    }
+    bytes += writer.finish(old.end);
+    ReplayTape again;
+    ASSERT_TRUE(readReplay(bytes, again, why)) << why;
+    EXPECT_EQ(recordedByOtherVersion(again.header, "1.1.0"),
+              "recorded by fishtank 1.0.0; this is 1.1.0");
+    EXPECT_EQ(recordedByOtherVersion(again.header, "1.0.0"), "");
+    std::string line;
+    EXPECT_EQ(replayWithoutWindow(*engine.headless->root, std::move(again), line), 0) << line;
+}
+
 // A disk that fills during play: the file keeps every whole second before, reads back with no
 // damage, and the error box's words say how far the game is kept, or that it is not.
 TEST(ReplaySessions, ARecordingCutShortSaysUpToWhichSecondItIsKept)
