@@ -21,6 +21,7 @@
 #include <OgreRenderWindow.h>
 #include <OgreSceneNode.h>
 #include <Overlay/OgreOverlay.h>
+#include <algorithm>
 
 using namespace game_tuning;
 
@@ -44,6 +45,8 @@ CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Came
                                                         silent);
     }
     hud.showBest(best.best());
+    bindings = settings.keys();
+    hud.showControls(KeyChooser(bindings, settings.choices().pacePercent).rows(), -1, "");
 }
 
 void CameraTrackListener::showLastErrorNote()
@@ -135,6 +138,8 @@ bool CameraTrackListener::playFrame(float dt)
         timers.hookTimer = float(dice.roll() % kHookDelaySpread + kHookDelayMin);
         timers.hookTimerDrawn = true;
     }
+    if (!watching)
+        chooseKeys();
     if (!ExampleFrameListener::playFrame(dt))
         return false;
     // A new game starts its clocks with the next frame, as the first game did.
@@ -194,9 +199,74 @@ bool CameraTrackListener::carryOutExtras()
     return true;
 }
 
+void CameraTrackListener::chooseKeys()
+{
+    if (inputManager == nullptr || inputManager->keyboard == nullptr)
+        return;
+    const OIS::Keyboard& keyboard = *inputManager->keyboard;
+    const std::vector<OIS::KeyCode> pressed = keyPresses.read(keyboard);
+    if (!chooser)
+        return;
+    // A key pressed for the panel asks for nothing until it is let go.
+    swallowed.erase(std::remove_if(swallowed.begin(), swallowed.end(),
+                                   [&keyboard](OIS::KeyCode key)
+                                   { return !keyboard.isKeyDown(key); }),
+                    swallowed.end());
+    bool changed = false;
+    for (OIS::KeyCode key : pressed)
+    {
+        if (chooser->waiting())
+            swallowed.push_back(key);
+        changed = chooser->press(key) || changed;
+    }
+    if (changed)
+    {
+        bindings = chooser->keys();
+        settings.changeKeys(bindings, chooser->pace());
+    }
+    // The keys that move about the panel ask for nothing else; while it waits for a key,
+    // no key does but Escape and Q, which quit.
+    const bool quitKey = keyboard.isKeyDown(OIS::KC_ESCAPE) || keyboard.isKeyDown(OIS::KC_Q);
+    const auto asks = [this, &keyboard](OIS::KeyCode key)
+    {
+        return !KeyChooser::movesAbout(key) &&
+               std::find(swallowed.begin(), swallowed.end(), key) == swallowed.end() &&
+               keyboard.isKeyDown(key);
+    };
+    input.actions = chooser->waiting() ? 0u : actionsHeld(bindings, asks);
+    if (quitKey)
+        holdAction(input, Action::Quit);
+    showChooser();
+}
+
+void CameraTrackListener::showChooser()
+{
+    const std::vector<ChooserRow> rows = chooser->rows();
+    hud.showControls(rows, chooser->selected(), chooser->prompt());
+    const std::string said =
+        rows[std::size_t(chooser->selected())].caption + ": " + chooser->prompt();
+    if (said == chooserSaid)
+        return;
+    chooserSaid = said;
+    Ogre::LogManager::getSingleton().logMessage("Controls panel at " + said);
+}
+
 void CameraTrackListener::toggleControls()
 {
     hud.toggleControls();
+    if (watching)
+        chooser.reset();
+    else if (hud.controlsShown())
+    {
+        chooser = std::make_unique<KeyChooser>(bindings, settings.choices().pacePercent);
+        chooserSaid.clear();
+        showChooser();
+    }
+    else
+    {
+        chooser.reset();
+        hud.showControls(KeyChooser(bindings, settings.choices().pacePercent).rows(), -1, "");
+    }
     if (hud.controlsShown())
     {
         if (!paused && player->alive)

@@ -7,6 +7,8 @@
 #include "game/ReplayPlayback.h"
 #include "game/SettingsFile.h"
 #include "input/ExampleFrameListener.h"
+#include "input/KeyChooser.h"
+#include "input/KeyPresses.h"
 #include "rules/GameTuning.h"
 #include "scene/FishCues.h"
 
@@ -90,6 +92,10 @@ private:
     bool carryOutExtras();
     // F1: the panel pauses a running game while it is open, unless P paused it already.
     void toggleControls();
+    // While the panel shows, the keys pressed choose keys and the game speed there, and
+    // ask for nothing else but its closing and Escape and Q; choices are saved at once.
+    void chooseKeys();
+    void showChooser();
     void setFullScreen(bool full);
     // Every other fish leaves, the player starts again, and the clocks with it.
     void startNewGame();
@@ -123,6 +129,11 @@ private:
     SettingsFile settings;
     std::unique_ptr<FishCues> cues;
     bool pausedForControls = false;
+    // Keys going down on the live keyboard, and the panel's chooser while it shows.
+    KeyPresses keyPresses;
+    std::unique_ptr<KeyChooser> chooser;
+    std::string chooserSaid;             // the panel's last row and prompt, as logged
+    std::vector<OIS::KeyCode> swallowed; // pressed for the panel and still held
     bool bestPassed = false; // this game's score has gone past the best (said once a game)
     // The window's size before it went full screen, to go back to.
     unsigned windowedWidth = 0, windowedHeight = 0;
