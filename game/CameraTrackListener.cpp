@@ -1,12 +1,10 @@
 #include "game/CameraTrackListener.h"
 
-#include "app/GameEntry.h"
-
 #include "game/Eating.h"
 #include "game/ScoreDisplay.h"
 #include "game/Spawner.h"
+#include "game/TankCheck.h"
 #include "game/TankScene.h"
-#include "input/NativeWindow.h"
 #include "platform/Dice.h"
 #include "platform/Gamepads.h"
 #include "platform/Platform.h"
@@ -23,45 +21,20 @@
 #include <Overlay/OgreOverlay.h>
 #include <algorithm>
 
-using namespace game_tuning;
+#include <ctime>
 
-namespace
-{
-constexpr const char* kErrorNoteLabel = "Last game (error)";
-}
+using namespace game_tuning;
 
 CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Camera* camera_,
                                          std::unique_ptr<InputSystem> devices, Platform& platform_,
                                          Dice& dice_)
     : ExampleFrameListener(window_, camera_, std::move(devices), platform_), dice(dice_),
-      sounds(platform_), best(platform_), settings(platform_), startingScoreLine(scoreLine())
+      presentation(platform_), best(platform_), settings(platform_), startingScoreLine(scoreLine())
 {
-    // Opening the sound device mid-game would stall the frame of the first meal.
-    for (const char* sound : {kGulpSound, kBooSound})
-    {
-        const std::string silent = platform.preloadSound(sound);
-        if (!silent.empty())
-            Ogre::LogManager::getSingleton().logMessage("Silence for " + std::string(sound) + ": " +
-                                                        silent);
-    }
-    hud.showBest(best.best());
+    presentation.hud.showBest(best.best());
     bindings = settings.keys();
-    hud.showControls(KeyChooser(bindings, settings.choices().pacePercent).rows(), -1, "");
-}
-
-void CameraTrackListener::showLastErrorNote()
-{
-    // Said once: the controls panel names that replay until the first new game.
-    std::string note, error;
-    if (!platform.readGameFile(kErrorNoteFile, note, error))
-        return;
-    platform.removeGameFile(kErrorNoteFile);
-    note = note.substr(0, note.find('\n'));
-    if (note.empty())
-        return;
-    hud.noteReplayKept(note, kErrorNoteLabel);
-    Ogre::LogManager::getSingleton().logMessage(
-        "The last game ended on an error; its replay is kept in " + note);
+    presentation.hud.showControls(KeyChooser(bindings, settings.choices().pacePercent).rows(), -1,
+                                  "");
 }
 
 CameraTrackListener::~CameraTrackListener()
@@ -72,25 +45,19 @@ CameraTrackListener::~CameraTrackListener()
 void CameraTrackListener::windowResized(Ogre::RenderWindow* rw)
 {
     ExampleFrameListener::windowResized(rw);
-    hud.fitTo(rw->getWidth(), rw->getHeight());
-    laidOutWidth = rw->getWidth();
-    laidOutHeight = rw->getHeight();
+    presentation.hud.fitTo(rw->getWidth(), rw->getHeight());
+    modes.laidOut(*rw);
     resizedWidth = rw->getWidth();
     resizedHeight = rw->getHeight();
 }
 
 void CameraTrackListener::start()
 {
-    hud.fitTo(window->getWidth(), window->getHeight());
-    laidOutWidth = window->getWidth();
-    laidOutHeight = window->getHeight();
-    showLastErrorNote();
-    cues = std::make_unique<FishCues>(player->sceneManager, *background);
+    presentation.hud.fitTo(window->getWidth(), window->getHeight());
+    modes.laidOut(*window);
+    presentation.showLastErrorNote(platform);
     const GameSettings& chosen = settings.choices();
-    if (sounds.isOn() != chosen.soundOn)
-        sounds.switchOnOrOff();
-    hud.showSoundOff(!sounds.isOn());
-    cues->show(chosen.cuesShown);
+    presentation.start(player->sceneManager, *background, chosen);
     if (chosen.fullScreen && !window->isFullScreen())
         setFullScreen(true);
     // A lost display ends the process at once: the best score is saved on the way out.
@@ -100,8 +67,7 @@ void CameraTrackListener::start()
 
 void CameraTrackListener::rumble(float strength, int milliseconds)
 {
-    if (gamepads != nullptr && settings.choices().rumble)
-        gamepads->rumble(strength, milliseconds);
+    GamePresentation::rumble(gamepads, settings.choices(), strength, milliseconds);
 }
 
 void CameraTrackListener::keepBestScore()
@@ -115,18 +81,22 @@ bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
 {
     // A change of mode (F11, Alt+Return) can leave the window at a size no resize event
     // told of: the HUD and the camera follow the window's size whatever told of it.
-    if (window->getWidth() != laidOutWidth || window->getHeight() != laidOutHeight)
+    if (modes.needsLayout(*window))
         windowResized(window);
     // Watching, F1 opens nothing.
-    hud.showControlsHint(!playback, padInUse);
-    if (playback)
-        return watchFrame(evt);
+    presentation.hud.showControlsHint(!viewer, padInUse);
+    if (viewer)
+        return viewer->frame(*this, evt.timeSinceLastFrame);
     newGameBegun = false;
     // A closed window ends the loop before any input is read or any rule runs.
     const bool played = !window->isClosed();
     const bool running = ExampleFrameListener::frameStarted(evt);
-    if (recorder)
-        recordFrame(evt.timeSinceLastFrame, played, running);
+    if (recording)
+    {
+        recording->frame(*this, evt.timeSinceLastFrame, played);
+        if (!running)
+            endRecording();
+    }
     return running;
 }
 
@@ -154,12 +124,9 @@ bool CameraTrackListener::playFrame(float dt)
         checkHook();
         swimAndLeave(dt);
     }
-    if (cues)
-    {
-        const Ogre::Vector3& corner = hookNode->getPosition();
-        const Rect hook{corner.x, corner.y, float(kHookWidth), float(kHookHeight)};
-        cues->update(*player, *fishes, timers.hookShown ? &hook : nullptr);
-    }
+    const Ogre::Vector3& corner = hookNode->getPosition();
+    const Rect hook{corner.x, corner.y, float(kHookWidth), float(kHookHeight)};
+    presentation.placeMarks(*player, *fishes, timers.hookShown ? &hook : nullptr);
     return true;
 }
 
@@ -175,16 +142,9 @@ bool CameraTrackListener::carryOutExtras()
     if (extras.toggleControls)
         toggleControls();
     if (extras.toggleSound)
-    {
-        sounds.switchOnOrOff();
-        hud.showSoundOff(!sounds.isOn());
-        chosen.soundOn = sounds.isOn();
-    }
-    if (extras.toggleCues && cues)
-    {
-        cues->show(!cues->shown());
-        chosen.cuesShown = cues->shown();
-    }
+        chosen.soundOn = presentation.switchSound();
+    if (extras.toggleCues && presentation.cues)
+        chosen.cuesShown = presentation.switchMarks();
     if (extras.toggleFullScreen)
     {
         setFullScreen(!window->isFullScreen());
@@ -242,7 +202,7 @@ void CameraTrackListener::chooseKeys()
 void CameraTrackListener::showChooser()
 {
     const std::vector<ChooserRow> rows = chooser->rows();
-    hud.showControls(rows, chooser->selected(), chooser->prompt());
+    presentation.hud.showControls(rows, chooser->selected(), chooser->prompt());
     const std::string said =
         rows[std::size_t(chooser->selected())].caption + ": " + chooser->prompt();
     if (said == chooserSaid)
@@ -253,6 +213,7 @@ void CameraTrackListener::showChooser()
 
 void CameraTrackListener::toggleControls()
 {
+    Hud& hud = presentation.hud;
     hud.toggleControls();
     if (watching)
         chooser.reset();
@@ -283,28 +244,9 @@ void CameraTrackListener::toggleControls()
 
 void CameraTrackListener::setFullScreen(bool full)
 {
-    // Full screen at the desktop's own size: the screen's mode never changes, so a game
-    // that dies in full screen leaves the desktop as it was.
-    if (watching)
-        return; // the viewer's window stays as it is; the recorded resize shows the new shape
-    const NativeWindow native = nativeWindowOf(*window);
-    unsigned width = 0, height = 0;
-    if (full)
-    {
-        if (!platform.screenSize(native.display, native.id, width, height))
-            return;
-        windowedWidth = window->getWidth();
-        windowedHeight = window->getHeight();
-    }
-    else
-    {
-        width = windowedWidth != 0 ? windowedWidth : window->getWidth();
-        height = windowedHeight != 0 ? windowedHeight : window->getHeight();
-    }
-    window->setFullscreen(full, width, height);
-    Ogre::LogManager::getSingleton().logMessage(
-        std::string(full ? "Full screen at " : "In a window of ") + std::to_string(width) + "x" +
-        std::to_string(height));
+    // The viewer's window stays as it is; the recorded resize shows the new shape.
+    if (!watching)
+        modes.setFullScreen(*window, platform, full);
 }
 
 void CameraTrackListener::startNewGame()
@@ -316,13 +258,13 @@ void CameraTrackListener::startNewGame()
     placePlayerAtStart(*player);
     setScoreLine(startingScoreLine);
     gameOverOverlay->hide();
-    hud.showNewBest(false);
-    hud.showNewGameHint(false, false);
+    presentation.hud.showNewBest(false);
+    presentation.hud.showNewGameHint(false, false);
     bestPassed = false;
     hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
     timers = GameTimers{};
     newGameBegun = true;
-    hud.noteReplayKept("");
+    presentation.hud.noteReplayKept("");
 }
 
 void CameraTrackListener::advanceTimers(float dt)
@@ -374,7 +316,7 @@ void CameraTrackListener::eatOrDie()
             eatFish(*player, others[i]);
             others.erase(others.begin() + long(i));
             updateScoreCaption(*player);
-            sounds.play(kGulpSound);
+            presentation.sounds.play(kGulpSound);
             rumble(kMealRumble, kMealRumbleMilliseconds);
             if (!bestPassed && player->score > best.best())
             {
@@ -386,7 +328,7 @@ void CameraTrackListener::eatOrDie()
         else
         {
             loseGame(others[i].isShark ? GameEnd::Shark : GameEnd::BiggerFish);
-            showGameOver(gameOverOverlay, sounds);
+            showGameOver(gameOverOverlay, presentation.sounds);
             ++i;
         }
     }
@@ -399,7 +341,7 @@ void CameraTrackListener::checkHook()
     loseGame(GameEnd::Hook);
     showGameOverBanner(gameOverOverlay);
     hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
-    sounds.play(kBooSound);
+    presentation.sounds.play(kBooSound);
 }
 
 void CameraTrackListener::loseGame(GameEnd cause)
@@ -413,6 +355,7 @@ void CameraTrackListener::loseGame(GameEnd cause)
     rumble(kGameOverRumble, kGameOverRumbleMilliseconds);
     Ogre::LogManager::getSingleton().logMessage("Game over with a score of " +
                                                 std::to_string(player->score));
+    Hud& hud = presentation.hud;
     if (best.offer(player->score))
         hud.showNewBest(true);
     hud.noteReplayKept(replayPath());
@@ -441,4 +384,80 @@ void CameraTrackListener::swimAndLeave(float dt)
             others.erase(others.begin() + long(i));
         }
     }
+}
+
+ReplayHeader CameraTrackListener::describeGame() const
+{
+    ReplayHeader header;
+    header.gameVersion = FISHTANK_VERSION;
+    header.width = int(window->getWidth());
+    header.height = int(window->getHeight());
+    header.date = std::time(nullptr);
+    header.settings = settings.choices();
+    header.bestScore = best.best();
+    header.controlsShown = presentation.hud.controlsShown();
+    header.pausedForControls = pausedForControls;
+    describeInto(header);
+    return header;
+}
+
+void CameraTrackListener::record(std::unique_ptr<GameRecorder> recorder, ReplayDice& tapeDice)
+{
+    recording = std::make_unique<LiveRecording>(std::move(recorder), tapeDice);
+    recording->begin(*this);
+}
+
+void CameraTrackListener::endRecording()
+{
+    if (!recording)
+        return;
+    if (player->alive)
+        best.offer(player->score); // quit with a score above the best
+    recording->endGame(*this);
+    recording.reset();
+}
+
+void CameraTrackListener::flushRecording()
+{
+    if (recording)
+        recording->flush(*this);
+}
+
+std::string CameraTrackListener::replayPath() const
+{
+    return recording ? recording->path() : "";
+}
+
+std::string CameraTrackListener::replayKept() const
+{
+    return recording ? recording->kept() : "";
+}
+
+ReplayCheck CameraTrackListener::tankCheck() const
+{
+    return ::tankCheck(*player, *fishes);
+}
+
+ReplayEnd CameraTrackListener::gameEnd() const
+{
+    return ReplayEnd{player->score, player->alive ? GameEnd::Quit : lostTo, 0};
+}
+
+void CameraTrackListener::watch(std::unique_ptr<ReplayPlayback> playback, ReplayDice& tapeDice)
+{
+    viewer = std::make_unique<ReplayViewer>(std::move(playback), tapeDice);
+    viewer->start(*this);
+}
+
+bool CameraTrackListener::playRecorded(const ReplayFrame& frame)
+{
+    if (frame.width != 0)
+    {
+        shownAspect = float(frame.width) / float(frame.height);
+        windowResized(window);
+    }
+    if (frame.focusPaused && !paused && player->alive)
+        showPause();
+    input = frame.input;
+    return playFrame(frame.dt);
 }

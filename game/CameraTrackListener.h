@@ -1,16 +1,15 @@
 #pragma once
 
 #include "game/BestScoreFile.h"
-#include "game/GameRecorder.h"
-#include "game/GameSounds.h"
-#include "game/Hud.h"
-#include "game/ReplayPlayback.h"
+#include "game/GamePresentation.h"
+#include "game/LiveRecording.h"
+#include "game/ReplayViewer.h"
 #include "game/SettingsFile.h"
+#include "game/WindowModes.h"
 #include "input/ExampleFrameListener.h"
 #include "input/KeyChooser.h"
 #include "input/KeyPresses.h"
 #include "rules/GameTuning.h"
-#include "scene/FishCues.h"
 
 #include <memory>
 #include <string>
@@ -28,9 +27,11 @@ struct GameTimers
 };
 
 // The game's frame listener: after the input of the frame, it carries out the extra
-// commands (controls panel, sound, cues, full screen, a new game after game over) and runs
+// commands (controls panel, sound, marks, full screen, a new game after game over) and runs
 // the tank's rules: timers, hook, spawning, eating or dying, the hook's bite, swimming and
-// leaving; then it puts the cues where the fish are.
+// leaving; then it puts the marks where the fish are. What the player sees and hears, the
+// window's modes, the recording of a live game and the watching of a recorded one are
+// parts of their own.
 class CameraTrackListener : public ExampleFrameListener
 {
 public:
@@ -78,17 +79,18 @@ public:
 
     // Written only by the rules of each frame; tests and benchmarks read them.
     const GameTimers& clocks() const { return timers; }
-    const Hud& heads() const { return hud; }
-    const GameSounds& sound() const { return sounds; }
-    const FishCues* fishCues() const { return cues.get(); }
+    const Hud& heads() const { return presentation.hud; }
+    const GameSounds& sound() const { return presentation.sounds; }
+    const FishCues* fishCues() const { return presentation.cues.get(); }
     const GameSettings& choices() const { return settings.choices(); }
     int bestScore() const { return best.best(); }
 
 private:
-    // The controls panel names the replay of a last game that ended on an error.
-    void showLastErrorNote();
-    // The controls panel, the sound, cue and full-screen switches and a new game; true when
-    // a new game began.
+    friend class LiveRecording;
+    friend class ReplayViewer;
+
+    // The controls panel, the sound, marks and full-screen switches and a new game; true
+    // when a new game began.
     bool carryOutExtras();
     // F1: the panel pauses a running game while it is open, unless P paused it already.
     void toggleControls();
@@ -108,26 +110,14 @@ private:
     void loseGame(GameEnd cause);
     // What the game was and showed as a recording begins.
     ReplayHeader describeGame() const;
-    void beginRecording();
-    // The game being recorded is over (GAME OVER, a quit or a new game): its file ends.
-    void endGameRecording();
-    // After the frame (when one was played): records it; ends the recording at the end of
-    // a game.
-    void recordFrame(float dt, bool played, bool running);
-    bool watchFrame(const Ogre::FrameEvent& evt);
-    // The viewer's own keys: P, 1 to 4; false for Escape or Q.
-    bool readWatchingKeys();
-    void showReplayState();
-    // A rumble on the gamepads, unless the player switched it off.
     void rumble(float strength, int milliseconds);
 
     GameTimers timers;
     Dice& dice;
-    GameSounds sounds;
+    GamePresentation presentation;
     BestScoreFile best;
-    Hud hud;
     SettingsFile settings;
-    std::unique_ptr<FishCues> cues;
+    WindowModes modes;
     bool pausedForControls = false;
     // Keys going down on the live keyboard, and the panel's chooser while it shows.
     KeyPresses keyPresses;
@@ -135,23 +125,12 @@ private:
     std::string chooserSaid;             // the panel's last row and prompt, as logged
     std::vector<OIS::KeyCode> swallowed; // pressed for the panel and still held
     bool bestPassed = false; // this game's score has gone past the best (said once a game)
-    // The window's size before it went full screen, to go back to.
-    unsigned windowedWidth = 0, windowedHeight = 0;
     // The score line as the resources give it, shown again at a new game.
     std::string startingScoreLine;
 
     GameEnd lostTo = GameEnd::Quit; // what ended the game, once the player's fish is gone
     bool newGameBegun = false;      // in this frame
-    int bestAtStart = 0;            // the best score as the recorded game began
-    unsigned resizedWidth = 0, resizedHeight = 0; // since the last frame
-    unsigned laidOutWidth = 0, laidOutHeight = 0; // the size the HUD and camera are laid out for
-    std::unique_ptr<GameRecorder> recorder;
-    ReplayDice* tapeDice = nullptr;
-    // Watching a recorded game: the playback, its pace, and the viewer's own keys.
-    std::unique_ptr<ReplayPlayback> playback;
-    double watchBudget = 0; // recorded seconds due to be played
-    int watchSpeed = 1;     // index into the speeds: 0.25x, 1x, 2x, 4x
-    bool watchPaused = false;
-    bool watchPHeld = false;
-    bool differenceSaid = false;
+    unsigned resizedWidth = 0, resizedHeight = 0; // since the last frame, for the recording
+    std::unique_ptr<LiveRecording> recording;
+    std::unique_ptr<ReplayViewer> viewer;
 };
