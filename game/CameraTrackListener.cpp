@@ -184,12 +184,15 @@ void CameraTrackListener::chooseKeys()
         bindings = chooser->keys();
         settings.changeKeys(bindings, chooser->pace());
     }
-    // The keys that move about the panel ask for nothing else; while it waits for a key,
+    // The keys that move about the panel ask for nothing else (but the panel's own key,
+    // wherever the player put it); while it waits for a key,
     // no key does but Escape and Q, which quit.
     const bool quitKey = keyboard.isKeyDown(OIS::KC_ESCAPE) || keyboard.isKeyDown(OIS::KC_Q);
     const auto asks = [this, &keyboard](OIS::KeyCode key)
     {
-        return !KeyChooser::movesAbout(key) &&
+        Action action = Action::Quit;
+        const bool closes = actionOf(bindings, key, action) && action == Action::Controls;
+        return (closes || !KeyChooser::movesAbout(key)) &&
                std::find(swallowed.begin(), swallowed.end(), key) == swallowed.end() &&
                keyboard.isKeyDown(key);
     };
