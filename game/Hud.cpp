@@ -22,7 +22,7 @@ const ChooserRow kFixedRows[] = {
     {"Pad: new game", "South (A, cross)"},
 };
 // Characters of the prompt's line at the panel's width, in the HUD's font.
-constexpr std::size_t kPromptWidth = 54;
+constexpr std::size_t kPromptWidth = 70;
 
 void setCaption(const char* name, const std::string& text)
 {
