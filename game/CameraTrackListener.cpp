@@ -11,6 +11,7 @@
 #include "platform/XErrors.h"
 #include "rules/Collision.h"
 #include "rules/Growth.h"
+#include "rules/Pace.h"
 #include "rules/TankBounds.h"
 #include "scene/FishVisuals.h"
 #include "scene/PanelVisuals.h"
@@ -58,11 +59,18 @@ void CameraTrackListener::start()
     presentation.showLastErrorNote(platform);
     const GameSettings& chosen = settings.choices();
     presentation.start(player->sceneManager, *background, chosen);
+    takePace();
     if (chosen.fullScreen && !window->isFullScreen())
         setFullScreen(true);
     // A lost display ends the process at once: the best score is saved on the way out.
     setLastWordsOnLostDisplay(
         [](void* self) { static_cast<CameraTrackListener*>(self)->keepBestScore(); }, this);
+}
+
+void CameraTrackListener::takePace()
+{
+    pace = paceShare(settings.choices().pacePercent);
+    presentation.hud.showPace(pacePercent(pace));
 }
 
 void CameraTrackListener::rumble(float strength, int milliseconds)
@@ -113,16 +121,18 @@ bool CameraTrackListener::playFrame(float dt)
     if (!ExampleFrameListener::playFrame(dt))
         return false;
     // A new game starts its clocks with the next frame, as the first game did.
+    // The rules see the tank's time, which runs at the pace the player chose.
+    const float tankTime = dt * pace;
     if (!carryOutExtras() && !paused)
     {
-        advanceTimers(dt);
+        advanceTimers(tankTime);
         if (timers.hookTimer <= 0)
             moveHook();
         if (timers.spawnTimer <= 0)
             spawnFish();
         eatOrDie();
         checkHook();
-        swimAndLeave(dt);
+        swimAndLeave(tankTime);
     }
     const Ogre::Vector3& corner = hookNode->getPosition();
     const Rect hook{corner.x, corner.y, float(kHookWidth), float(kHookHeight)};
@@ -266,6 +276,7 @@ void CameraTrackListener::startNewGame()
     bestPassed = false;
     hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
     timers = GameTimers{};
+    takePace(); // a pace chosen during a game counts from the next one
     newGameBegun = true;
     presentation.hud.noteReplayKept("");
 }
@@ -397,6 +408,7 @@ ReplayHeader CameraTrackListener::describeGame() const
     header.height = int(window->getHeight());
     header.date = std::time(nullptr);
     header.settings = settings.choices();
+    header.settings.pacePercent = pacePercent(pace);
     header.bestScore = best.best();
     header.controlsShown = presentation.hud.controlsShown();
     header.pausedForControls = pausedForControls;

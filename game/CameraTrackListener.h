@@ -111,6 +111,8 @@ private:
     // What the game was and showed as a recording begins.
     ReplayHeader describeGame() const;
     void rumble(float strength, int milliseconds);
+    // The game speed chosen in the settings, from this game on.
+    void takePace();
 
     GameTimers timers;
     Dice& dice;

@@ -3,6 +3,7 @@
 #include "input/OverlaySwitch.h"
 #include "platform/TextWrap.h"
 #include "rules/BestScore.h"
+#include "rules/Pace.h"
 #include "rules/Settings.h"
 
 #include <Overlay/OgreFontManager.h>
@@ -46,6 +47,7 @@ Hud::Hud()
     newGame = overlays.getByName("NewGameOverlay");
     showControls(KeyChooser(defaultBindings(), GameSettings{}.pacePercent).rows(), -1, "");
     showSoundOff(false);
+    showPace(100);
     showReplay("");
     showOverlay(hud, true);
 }
@@ -100,6 +102,19 @@ void Hud::showSoundOff(bool off)
             marker->show();
         else
             marker->hide();
+    }
+}
+
+void Hud::showPace(int percent)
+{
+    const std::string caption = paceCaption(percent);
+    setCaption("PaceTextArea", caption);
+    if (Ogre::OverlayElement* marker = findOverlayElement("PacePanel"))
+    {
+        if (caption.empty())
+            marker->hide();
+        else
+            marker->show();
     }
 }
 

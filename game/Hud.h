@@ -30,6 +30,8 @@ public:
     void showControls(const std::vector<ChooserRow>& rows, int selected, const std::string& prompt);
     bool controlsShown() const;
     void showSoundOff(bool off);
+    // The game speed, shown only below full speed.
+    void showPace(int percent);
     void showNewBest(bool shown);
     // "Press Return for a new game", naming the pad's button when a pad is there.
     void showNewGameHint(bool shown, bool withPad);

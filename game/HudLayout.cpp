@@ -20,6 +20,7 @@ HudLayout::HudLayout()
                                                      {"ReplayPanel", Anchor::TopRight},
                                                      {"HintPanel", Anchor::BottomLeft},
                                                      {"SoundOffPanel", Anchor::BottomRight},
+                                                     {"PacePanel", Anchor::BottomRight},
                                                      {"GameOverPanel", Anchor::AcrossTheMiddle},
                                                      {"NewBestPanel", Anchor::AcrossTheMiddle},
                                                      {"NewGamePanel", Anchor::Middle},

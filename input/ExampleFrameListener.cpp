@@ -66,7 +66,7 @@ bool ExampleFrameListener::playFrame(float dt)
     extras = ExtraCommands{};
     if (toggleDelay >= 0)
         toggleDelay -= dt;
-    moveScale = moveSpeed * dt;
+    moveScale = moveSpeed * dt * pace;
     translation = Ogre::Vector3::ZERO;
     if (!handleKeys())
         return false;

@@ -100,6 +100,9 @@ public:
     unsigned anisotropy = 1;
     int sceneDetail = 0; // polygon mode 0..2; cycled by R
     float moveSpeed;
+    // The game speed the player chose: the share of real time the tank's time runs at, the
+    // player's fish included; the toggle delays keep to real time.
+    float pace = 1.0f;
     // Looked up once at construction; the score overlay may be missing (null).
     Ogre::Overlay* scoreOverlay = nullptr;
     Ogre::Overlay* gameOverOverlay = nullptr;

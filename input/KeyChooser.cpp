@@ -3,7 +3,7 @@
 #include "input/ActionNames.h"
 #include "input/KeyNames.h"
 #include "input/KeySettings.h"
-#include "rules/Settings.h"
+#include "rules/Pace.h"
 
 #include <algorithm>
 #include <iterator>

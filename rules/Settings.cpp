@@ -1,5 +1,7 @@
 #include "rules/Settings.h"
 
+#include "rules/Pace.h"
+
 #include <sstream>
 
 namespace

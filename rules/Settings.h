@@ -11,9 +11,6 @@ struct KeyLine
     std::string where;  // the line, to name it in the log: line 3 "key.pause = P"
 };
 
-// The game speeds a player may choose, in per cent.
-constexpr int kPaces[] = {50, 75, 100};
-
 // The player's choices that last from one game to the next, kept in settings.cfg.
 struct GameSettings
 {
@@ -21,7 +18,7 @@ struct GameSettings
     bool cuesShown = true;   // H: the marker over the player's fish and the cues under others
     bool fullScreen = false; // F11 or Alt+Return
     bool rumble = true;      // a gamepad's rumble on a meal and at GAME OVER
-    int pacePercent = 100;   // the game's speed: one of kPaces
+    int pacePercent = 100;   // the game speed: 50, 75 or 100 per cent of real time (kPaces)
     // The keys the player chose, for the actions whose keys are not the usual ones.
     std::vector<KeyLine> keys;
 };

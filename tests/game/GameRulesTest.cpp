@@ -223,3 +223,23 @@ TEST_F(GameRulesTest, QuittingStopsTheFrameBeforeTheRules)
     EXPECT_FLOAT_EQ(fish.node->getPosition().x, 300);
     EXPECT_FLOAT_EQ(listener->clocks().spawnTimer, 3);
 }
+
+TEST_F(GameRulesTest, AtHalfSpeedEverythingInTheTankTakesTwiceTheTime)
+{
+    holdHookBack();
+    listener->pace = 0.5f;
+    addFish(250, 20, 40, -1, 100);
+    const Ogre::Vector3 start = playerPosition();
+    keyboard.press(OIS::KC_RIGHT);
+    frame(0.1f);
+    keyboard.release(OIS::KC_RIGHT);
+    // A fish swimming 100 a second and the player's fish each go half as far.
+    EXPECT_FLOAT_EQ(world.fishes[0].node->getPosition().x, 245);
+    EXPECT_FLOAT_EQ(playerPosition().x - start.x, listener->moveSpeed * 0.05f);
+    // The first fish comes after three seconds of the tank's time: six of the player's.
+    world.fishes.clear();
+    frame(5.7f);
+    EXPECT_TRUE(world.fishes.empty());
+    frame(0.3f);
+    EXPECT_EQ(world.fishes.size(), 1u);
+}
