@@ -140,6 +140,6 @@ std::string KeyChooser::prompt() const
     case State::Choosing:
         break;
     }
-    return onSpeedRow() ? "Up, Down: choose a row; Left, Right: game speed"
+    return onSpeedRow() ? "Up, Down: choose a row; Left, Right: game speed, from the next game"
                         : "Up, Down: choose a row; Return: choose its key";
 }

@@ -245,7 +245,11 @@ TEST(Bindings, TheChooserPicksRowsWaitsForAKeyAndNamesAKeyInUse)
          {{Action::SwimLeft, {OIS::KC_A, OIS::KC_LEFT}}},
          100},
         // The last row is the speed; the arrows do not swim while the panel shows.
-        {{OIS::KC_UP, OIS::KC_LEFT}, 1, "Up, Down: choose a row; Left, Right: game speed", {}, 75},
+        {{OIS::KC_UP, OIS::KC_LEFT},
+         1,
+         "Up, Down: choose a row; Left, Right: game speed, from the next game",
+         {},
+         75},
         {{OIS::KC_UP, OIS::KC_RIGHT, enter, OIS::KC_LEFT}, 3, nullptr, {}, 50},
         {{OIS::KC_LEFT, OIS::KC_RIGHT},
          0,
