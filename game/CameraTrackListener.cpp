@@ -21,6 +21,7 @@
 #include <OgreRenderWindow.h>
 #include <OgreSceneNode.h>
 #include <Overlay/OgreOverlay.h>
+#include <algorithm>
 
 #include <ctime>
 
@@ -33,6 +34,9 @@ CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Came
       presentation(platform_), best(platform_), settings(platform_), startingScoreLine(scoreLine())
 {
     presentation.hud.showBest(best.best());
+    bindings = settings.keys();
+    presentation.hud.showControls(KeyChooser(bindings, settings.choices().pacePercent).rows(), -1,
+                                  "");
 }
 
 CameraTrackListener::~CameraTrackListener()
@@ -113,6 +117,8 @@ bool CameraTrackListener::playFrame(float dt)
         timers.hookTimer = float(dice.roll() % kHookDelaySpread + kHookDelayMin);
         timers.hookTimerDrawn = true;
     }
+    if (!watching)
+        chooseKeys();
     if (!ExampleFrameListener::playFrame(dt))
         return false;
     // A new game starts its clocks with the next frame, as the first game did.
@@ -166,13 +172,83 @@ bool CameraTrackListener::carryOutExtras()
     return true;
 }
 
+void CameraTrackListener::chooseKeys()
+{
+    if (inputManager == nullptr || inputManager->keyboard == nullptr)
+        return;
+    const OIS::Keyboard& keyboard = *inputManager->keyboard;
+    const std::vector<OIS::KeyCode> pressed = keyPresses.read(keyboard);
+    if (!chooser)
+        return;
+    // A key pressed for the panel asks for nothing until it is let go.
+    swallowed.erase(std::remove_if(swallowed.begin(), swallowed.end(),
+                                   [&keyboard](OIS::KeyCode key)
+                                   { return !keyboard.isKeyDown(key); }),
+                    swallowed.end());
+    bool changed = false;
+    for (OIS::KeyCode key : pressed)
+    {
+        if (chooser->waiting())
+            swallowed.push_back(key);
+        changed = chooser->press(key) || changed;
+    }
+    if (changed)
+    {
+        bindings = chooser->keys();
+        settings.changeKeys(bindings, chooser->pace());
+    }
+    // The keys that move about the panel ask for nothing else (but the panel's own key,
+    // wherever the player put it); while it waits for a key,
+    // no key does but Escape and Q, which quit.
+    const bool quitKey = keyboard.isKeyDown(OIS::KC_ESCAPE) || keyboard.isKeyDown(OIS::KC_Q);
+    const auto asks = [this, &keyboard](OIS::KeyCode key)
+    {
+        Action action = Action::Quit;
+        const bool closes = actionOf(bindings, key, action) && action == Action::Controls;
+        return (closes || !KeyChooser::movesAbout(key)) &&
+               std::find(swallowed.begin(), swallowed.end(), key) == swallowed.end() &&
+               keyboard.isKeyDown(key);
+    };
+    input.actions = chooser->waiting() ? 0u : actionsHeld(bindings, asks);
+    if (quitKey)
+        holdAction(input, Action::Quit);
+    showChooser();
+}
+
+void CameraTrackListener::showChooser()
+{
+    const std::vector<ChooserRow> rows = chooser->rows();
+    presentation.hud.showControls(rows, chooser->selected(), chooser->prompt());
+    const std::string said =
+        rows[std::size_t(chooser->selected())].caption + ": " + chooser->prompt();
+    if (said == chooserSaid)
+        return;
+    chooserSaid = said;
+    Ogre::LogManager::getSingleton().logMessage("Controls panel at " + said);
+}
+
 void CameraTrackListener::togglePanel(bool hallOfFame)
 {
     Hud& hud = presentation.hud;
     if (hallOfFame)
         hud.toggleHallOfFame();
     else
+    {
         hud.toggleControls();
+        if (watching)
+            chooser.reset();
+        else if (hud.controlsShown())
+        {
+            chooser = std::make_unique<KeyChooser>(bindings, settings.choices().pacePercent);
+            chooserSaid.clear();
+            showChooser();
+        }
+        else
+        {
+            chooser.reset();
+            hud.showControls(KeyChooser(bindings, settings.choices().pacePercent).rows(), -1, "");
+        }
+    }
     if (hud.controlsShown() || hud.hallOfFameShown())
     {
         if (!paused && player->alive)

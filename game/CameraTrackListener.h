@@ -8,6 +8,8 @@
 #include "game/SettingsFile.h"
 #include "game/WindowModes.h"
 #include "input/ExampleFrameListener.h"
+#include "input/KeyChooser.h"
+#include "input/KeyPresses.h"
 #include "rules/GameTuning.h"
 
 #include <memory>
@@ -94,6 +96,10 @@ private:
     // F1 and Tab: a panel pauses a running game while it is open, unless P paused it
     // already, and the game goes on once none is open.
     void togglePanel(bool hallOfFame);
+    // While the panel shows, the keys pressed choose keys and the game speed there, and
+    // ask for nothing else but its closing and Escape and Q; choices are saved at once.
+    void chooseKeys();
+    void showChooser();
     void setFullScreen(bool full);
     // Every other fish leaves, the player starts again, and the clocks with it.
     void startNewGame();
@@ -120,6 +126,11 @@ private:
     SettingsFile settings;
     WindowModes modes;
     bool pausedForControls = false;
+    // Keys going down on the live keyboard, and the panel's chooser while it shows.
+    KeyPresses keyPresses;
+    std::unique_ptr<KeyChooser> chooser;
+    std::string chooserSaid;             // the panel's last row and prompt, as logged
+    std::vector<OIS::KeyCode> swallowed; // pressed for the panel and still held
     bool bestPassed = false; // this game's score has gone past the best (said once a game)
     // The score line as the resources give it, shown again at a new game.
     std::string startingScoreLine;

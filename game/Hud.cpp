@@ -1,8 +1,10 @@
 #include "game/Hud.h"
 
 #include "input/OverlaySwitch.h"
+#include "platform/TextWrap.h"
 #include "rules/BestScore.h"
 #include "rules/Pace.h"
+#include "rules/Settings.h"
 
 #include <Overlay/OgreFontManager.h>
 #include <Overlay/OgreOverlay.h>
@@ -13,41 +15,15 @@ namespace
 {
 constexpr const char* kHudFont = "GameFont";
 
-// The controls panel, in two columns: the keys and what they do.
-const char* const kControlKeys = "Arrow keys, W A S D\n"
-                                 "Page Up, Page Down\n"
-                                 "Right mouse button held\n"
-                                 "P\n"
-                                 "F\n"
-                                 "T\n"
-                                 "R\n"
-                                 "Print Screen\n"
-                                 "Escape, Q\n"
-                                 "Return, keypad Enter\n"
-                                 "M\n"
-                                 "H\n"
-                                 "F11, Alt+Return\n"
-                                 "F1\n"
-                                 "Pad: left stick, D-pad\n"
-                                 "Pad: Start; Back\n"
-                                 "Pad: South (A, cross)";
-const char* const kControlActions = "swim; left and right turn the fish\n"
-                                    "swim up, swim down\n"
-                                    "swim with the mouse\n"
-                                    "pause, go on\n"
-                                    "score line off, on\n"
-                                    "next texture filtering\n"
-                                    "wireframe, points, solid\n"
-                                    "save a screenshot\n"
-                                    "quit\n"
-                                    "new game after GAME OVER\n"
-                                    "sound off, on\n"
-                                    "marks: your fish, + eat, ! danger\n"
-                                    "full screen, window\n"
-                                    "this list (the game waits)\n"
-                                    "swim (the stick as far as it leans)\n"
-                                    "pause, go on; this list\n"
-                                    "new game after GAME OVER";
+// The panel's rows after the keys': the mouse and the pad, which are not chosen.
+const ChooserRow kFixedRows[] = {
+    {"Swim with the mouse", "right mouse button held"},
+    {"Pad: swim", "left stick, D-pad"},
+    {"Pad: pause; this list", "Start; Back"},
+    {"Pad: new game", "South (A, cross)"},
+};
+// Characters of the prompt's line at the panel's width, in the HUD's font.
+constexpr std::size_t kPromptWidth = 70;
 
 void setCaption(const char* name, const std::string& text)
 {
@@ -70,8 +46,7 @@ Hud::Hud()
     newBest = overlays.getByName("NewBestOverlay");
     newGame = overlays.getByName("NewGameOverlay");
     fame = overlays.getByName("FameOverlay");
-    setCaption("ControlsKeysTextArea", kControlKeys);
-    setCaption("ControlsActionsTextArea", kControlActions);
+    showControls(KeyChooser(defaultBindings(), GameSettings{}.pacePercent).rows(), -1, "");
     showSoundOff(false);
     showPace(100);
     showReplay("");
@@ -87,6 +62,33 @@ void Hud::showBest(int score)
 void Hud::toggleControls()
 {
     showOverlay(controls, !controlsShown());
+}
+
+void Hud::showControls(const std::vector<ChooserRow>& rows, int selected, const std::string& prompt)
+{
+    controlRows = rows;
+    selectedRow = selected;
+    controlsPrompt = prompt;
+    writeControls();
+}
+
+void Hud::writeControls()
+{
+    std::string captions, values;
+    auto addRow = [&](const std::string& caption, const std::string& value, bool picked)
+    {
+        captions += (captions.empty() ? "" : "\n") + std::string(picked ? "> " : "   ") + caption;
+        values += (values.empty() ? "" : "\n") + value;
+    };
+    for (std::size_t i = 0; i < controlRows.size(); ++i)
+        addRow(controlRows[i].caption, controlRows[i].value, int(i) == selectedRow);
+    for (const ChooserRow& row : kFixedRows)
+        addRow(row.caption, row.value, false);
+    if (!replayPath.empty())
+        addRow(replayLabel, replayPath, false);
+    setCaption("ControlsActionsTextArea", captions);
+    setCaption("ControlsKeysTextArea", values);
+    setCaption("ControlsPromptTextArea", wrapText(controlsPrompt, kPromptWidth));
 }
 
 bool Hud::controlsShown() const
@@ -185,8 +187,7 @@ void Hud::showReplay(const std::string& text)
 
 void Hud::noteReplayKept(const std::string& path, const std::string& label)
 {
-    const std::string keys = kControlKeys;
-    const std::string actions = kControlActions;
-    setCaption("ControlsKeysTextArea", path.empty() ? keys : keys + "\n" + label);
-    setCaption("ControlsActionsTextArea", path.empty() ? actions : actions + "\n" + path);
+    replayPath = path;
+    replayLabel = label;
+    writeControls();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/HudLayout.h"
+#include "input/KeyChooser.h"
 
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ public:
     void showControlsHint(bool shown, bool onPad);
     // F1: the panel that lists every key.
     void toggleControls();
+    // The panel's rows (each action with its keys, the game speed), the row picked (-1:
+    // none) and the line under them (how to choose a key, or what became of one).
+    void showControls(const std::vector<ChooserRow>& rows, int selected, const std::string& prompt);
     bool controlsShown() const;
     void showSoundOff(bool off);
     // The game speed, shown only below full speed.
@@ -46,11 +50,17 @@ public:
     void fitTo(unsigned width, unsigned height) { layout.fitTo(width, height); }
 
 private:
+    void writeControls();
+
     Ogre::Overlay* hud = nullptr;
     Ogre::Overlay* controls = nullptr;
     Ogre::Overlay* newBest = nullptr;
     Ogre::Overlay* newGame = nullptr;
     Ogre::Overlay* fame = nullptr;
     HudLayout layout;
+    std::vector<ChooserRow> controlRows;
+    int selectedRow = -1;
+    std::string controlsPrompt;
+    std::string replayLabel, replayPath; // the note under the rows, when a replay was kept
     int hintShown = -1; // as last asked: -1 never, 0 hidden, 1 for the keyboard, 2 for a pad
 };

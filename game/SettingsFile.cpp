@@ -1,5 +1,6 @@
 #include "game/SettingsFile.h"
 
+#include "input/KeySettings.h"
 #include "platform/Platform.h"
 
 #include <OgreLogManager.h>
@@ -23,8 +24,12 @@ SettingsFile::SettingsFile(Platform& platform_) : platform(platform_)
     }
     const SettingsRead read = parseSettings(text);
     current = read.settings;
-    for (const std::string& problem : read.problems)
-        log(std::string(kSettingsFile) + ", passed over: " + problem);
+    const KeysRead keys = bindingsFromLines(current.keys);
+    bindings = keys.bindings;
+    current.keys = keyLinesFor(bindings);
+    for (const auto* problems : {&read.problems, &keys.problems})
+        for (const std::string& problem : *problems)
+            log(std::string(kSettingsFile) + ", passed over: " + problem);
     log(std::string("Settings read from ") + kSettingsFile);
 }
 
@@ -34,4 +39,13 @@ void SettingsFile::change(const GameSettings& choices)
     std::string error;
     if (!platform.writeGameFile(kSettingsFile, settingsText(current), error))
         log("Settings could not be saved: " + error);
+}
+
+void SettingsFile::changeKeys(const Bindings& keys, int pacePercent)
+{
+    bindings = keys;
+    GameSettings chosen = current;
+    chosen.keys = keyLinesFor(keys);
+    chosen.pacePercent = pacePercent;
+    change(chosen);
 }

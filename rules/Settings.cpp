@@ -1,5 +1,7 @@
 #include "rules/Settings.h"
 
+#include "rules/Pace.h"
+
 #include <sstream>
 
 namespace
@@ -29,6 +31,21 @@ bool readSwitch(const std::string& value, bool& on)
     return false;
 }
 
+bool readPace(std::string value, int& pace)
+{
+    if (!value.empty() && value.back() == '%')
+        value = trimmed(value.substr(0, value.size() - 1));
+    for (int known : kPaces)
+        if (value == std::to_string(known))
+        {
+            pace = known;
+            return true;
+        }
+    return false;
+}
+
+constexpr const char* kKeyPrefix = "key.";
+
 const char* onOff(bool on)
 {
     return on ? "on" : "off";
@@ -54,12 +71,24 @@ SettingsRead parseSettings(const std::string& text)
         }
         const std::string key = trimmed(content.substr(0, equals));
         const std::string value = trimmed(content.substr(equals + 1));
-        bool* setting = key == "sound"        ? &read.settings.soundOn
+        if (key.rfind(kKeyPrefix, 0) == 0)
+        {
+            read.settings.keys.push_back({key.substr(std::string(kKeyPrefix).size()), value,
+                                          where.substr(0, where.size() - 2)});
+            continue;
+        }
+        if (key == "pace")
+        {
+            if (!readPace(value, read.settings.pacePercent))
+                read.problems.push_back(where + "the pace must be 50, 75 or 100");
+            continue;
+        }
+        bool* setting = key == "sound" ? &read.settings.soundOn
                         // "cues" is what earlier versions wrote; the next save says "marks".
                         : key == "marks" || key == "cues" ? &read.settings.cuesShown
-                        : key == "fullscreen" ? &read.settings.fullScreen
-                        : key == "rumble"     ? &read.settings.rumble
-                                              : nullptr;
+                        : key == "fullscreen"             ? &read.settings.fullScreen
+                        : key == "rumble"                 ? &read.settings.rumble
+                                                          : nullptr;
         if (setting == nullptr)
             read.problems.push_back(where + "no such setting");
         else if (!readSwitch(value, *setting))
@@ -70,8 +99,13 @@ SettingsRead parseSettings(const std::string& text)
 
 std::string settingsText(const GameSettings& settings)
 {
-    return std::string("# fishtank's settings, kept from one game to the next\n") +
-           "sound = " + onOff(settings.soundOn) + "\n" + "marks = " + onOff(settings.cuesShown) +
-           "\n" + "fullscreen = " + onOff(settings.fullScreen) + "\n" +
-           "rumble = " + onOff(settings.rumble) + "\n";
+    std::string text = std::string("# fishtank's settings, kept from one game to the next\n") +
+                       "sound = " + onOff(settings.soundOn) + "\n" +
+                       "marks = " + onOff(settings.cuesShown) + "\n" +
+                       "fullscreen = " + onOff(settings.fullScreen) + "\n" +
+                       "rumble = " + onOff(settings.rumble) + "\n";
+    text += "pace = " + std::to_string(settings.pacePercent) + "\n";
+    for (const KeyLine& line : settings.keys)
+        text += kKeyPrefix + line.action + " = " + line.keys + "\n";
+    return text;
 }

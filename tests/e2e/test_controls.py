@@ -6,7 +6,7 @@ import subprocess
 import time
 import unittest
 
-from harness import (ERROR_CAPTION, GAME_OVER_LINE, ORANGE, RUN_DIR, TAP_SECONDS, X_HELPER,
+from harness import (ERROR_CAPTION, GAME_OVER_LINE, ORANGE, PAUSED_LINE, RUN_DIR, TAP_SECONDS, X_HELPER,
                      WINDOW_TITLE, GameTestCase, banner_shown, hold_keys, player_centre,
                      score_line_shown, world_to_pixel)
 
@@ -164,6 +164,24 @@ class Commands(GameTestCase):
         time.sleep(1.0)  # F acts again only a second after it last did
         game.press_until_shown("f", score_line_shown, "the score line again")
         self.assertCleanExit(game.quit(), game)
+
+    def test_a_key_chosen_in_the_panel_is_kept_for_the_next_game(self):
+        # The panel says in the log which row is picked and what it waits for: each key
+        # is pressed again only if no frame read it.
+        game = self.launch().start()
+        game.press_until_logged("F1", "Controls panel at Swim left: ")
+        for row in ("Swim right", "Swim up", "Swim down", "Pause"):
+            game.press_until_logged("Down", "Controls panel at %s: " % row)
+        game.press_until_logged("Return", "Controls panel at Pause: Press a key for Pause")
+        game.press_until_logged("k", "Controls panel at Pause: Up, Down")
+        with open(game.path("settings.cfg")) as saved:
+            self.assertIn("key.pause = K\n", saved.read())
+        self.assertCleanExit(game.quit(), game)
+        in_folder = ["bash", "-c", 'cd "$0" && exec "$1"', game.folder,
+                     os.path.join(RUN_DIR, "fishtank")]
+        again = self.launch(command=in_folder, folder=game.folder).start()
+        again.press_until_logged("k", PAUSED_LINE)
+        self.assertCleanExit(again.quit("q"), again)
 
 
 class Endings(GameTestCase):

@@ -262,6 +262,31 @@ TEST_F(ExtrasTest, F1ShowsTheControlsAndTheGameWaitsBehindThem)
     EXPECT_FALSE(listener->paused);
 }
 
+TEST_F(ExtrasTest, KeysChosenInThePanelActFromItsClosingAndAreSaved)
+{
+    tap({OIS::KC_F1});
+    frame(0.05f);
+    for (OIS::KeyCode key :
+         {OIS::KC_DOWN, OIS::KC_DOWN, OIS::KC_DOWN, OIS::KC_DOWN, OIS::KC_RETURN, OIS::KC_K})
+    {
+        keyboard.press(key);
+        frame(0.05f);
+        frame(0.05f); // held for two frames: one press
+        keyboard.releaseAll();
+        frame(0.05f);
+    }
+    EXPECT_EQ(keysFor(listener->bindings, Action::Pause), std::vector<OIS::KeyCode>{OIS::KC_K});
+    EXPECT_NE(platform.files["settings.cfg"].find("key.pause = K\n"), std::string::npos);
+    EXPECT_FALSE(engine.overlayVisible("GameOverOverlay")) << "K chose, and paused nothing";
+    EXPECT_TRUE(listener->paused) << "the panel's own wait";
+    tap({OIS::KC_F1});
+    frame(0.05f);
+    tap({OIS::KC_P});
+    EXPECT_FALSE(listener->paused);
+    tap({OIS::KC_K});
+    EXPECT_TRUE(listener->paused);
+}
+
 TEST_F(ExtrasTest, MSwitchesBothSoundsOffAndOnWithAMarker)
 {
     EXPECT_FALSE(engine.elementVisible("SoundOffPanel"));

@@ -2,6 +2,7 @@
 
 #include "FuzzCheck.h"
 #include "game/SettingsFile.h"
+#include "input/KeySettings.h"
 #include "platform/SandboxPlatform.h"
 
 #include <OgreLogManager.h>
@@ -29,5 +30,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fuzzCheck(again.problems.empty(), "the saved settings have no line the game cannot use");
     fuzzCheck(settingsText(again.settings) == settingsText(read),
               "the saved settings read back as they were read");
+    const KeysRead keys = bindingsFromLines(again.settings.keys);
+    fuzzCheck(keys.problems.empty(), "the saved keys have no line the game cannot use");
+    fuzzCheck(keyLinesFor(keys.bindings).size() == read.keys.size(),
+              "the saved keys read back as they were read");
     return 0;
 }
