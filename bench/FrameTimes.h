@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <vector>
 
 // Frame times in milliseconds, and what a player feels of them: the mean, and the times
@@ -11,6 +12,7 @@ public:
     void add(double milliseconds) { times.push_back(milliseconds); }
     double mean() const;
     double percentile(double share) const;
+    std::size_t count() const { return times.size(); }
 
 private:
     std::vector<double> times;

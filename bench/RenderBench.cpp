@@ -12,6 +12,7 @@
 // are fixed when the window is made, so the game is drawn a second time by a process that
 // makes no such choice. Run it in the run directory, with a window size ("1920x1080") or
 // none for 1024x768 and then 1920x1080.
+#include "BenchWindow.h"
 #include "FrameTimes.h"
 
 #include "game/CameraTrackApplication.h"
@@ -23,7 +24,6 @@
 #include "scene/FishVisuals.h"
 #include "scene/PanelVisuals.h"
 
-#include <Bites/OgreWindowEventUtilities.h>
 #include <Ogre.h>
 
 #include <algorithm>
@@ -47,21 +47,14 @@ double millisecondsSince(Clock::time_point start)
 class BenchGame : public CameraTrackApplication
 {
 public:
-    BenchGame(Platform& platform_, ReplayDice& dice_, std::string videoMode_)
-        : CameraTrackApplication(platform_, dice_), videoMode(std::move(videoMode_))
+    BenchGame(Platform& platform_, ReplayDice& dice_, std::string size_)
+        : CameraTrackApplication(platform_, dice_), windowSize(std::move(size_))
     {
     }
 
     bool openRenderWindow() override
     {
-        if (!root->restoreConfig())
-            OGRE_EXCEPT(Ogre::Exception::ERR_FILE_NOT_FOUND, "run me where ogre.cfg is",
-                        "RenderBench");
-        // Players get vsync; the benchmark measures how fast frames can be drawn.
-        root->getRenderSystem()->setConfigOption("VSync", "No");
-        root->getRenderSystem()->setConfigOption("Video Mode", videoMode);
-        window = root->initialise(true, "OGRE Render Window");
-        OgreBites::WindowEventUtilities::_addRenderWindow(window);
+        window = openBenchWindow(*root, windowSize);
         return true;
     }
 
@@ -129,15 +122,9 @@ public:
     ExampleFrameListener& listener() { return *frameListener; }
 
 private:
-    std::string videoMode; // "1920 x 1080"
+    std::string windowSize; // "1920x1080"
     std::string waterVertex, waterFragment;
 };
-
-std::string engineVideoMode(std::string size)
-{
-    size.replace(size.find('x'), 1, " x ");
-    return size;
-}
 
 // Draws `untimed` frames, then `timed` more whose times are added to `times`.
 void drawFrames(Ogre::Root& engine, int untimed, int timed, FrameTimes& times)
@@ -232,7 +219,7 @@ std::string gameResultFile(const std::string& size)
 std::unique_ptr<BenchGame> startGame(DesktopPlatform& platform, ReplayDice& dice,
                                      const std::string& size)
 {
-    auto game = std::make_unique<BenchGame>(platform, dice, engineVideoMode(size));
+    auto game = std::make_unique<BenchGame>(platform, dice, size);
     game->setUp();
     game->engine().getRenderSystem()->_initRenderTargets();
     game->engine().renderOneFrame(0);

@@ -6,6 +6,7 @@
 #include "game/GameRecorder.h"
 #include "game/HallOfFameFile.h"
 #include "game/ReplayVerify.h"
+#include "platform/Dice.h"
 #include "platform/Gamepads.h"
 #include "platform/SafeFile.h"
 #include "support/GameTest.h"
@@ -253,6 +254,37 @@ TEST(ReplaySessions, AnOldGameWrittenAgainInTheNewFormatByAnotherVersionPlaysThe
     EXPECT_EQ(recordedByOtherVersion(again.header, "1.0.0"), "");
     std::string line;
     EXPECT_EQ(replayWithoutWindow(*engine.headless->root, std::move(again), line), 0) << line;
+}
+
+// The pace of watching, on which the timedemo relies: a drawn frame handed the next recorded
+// frame's time plays exactly that frame; one handed half of it plays none until the other half
+// comes, as a viewer's fast frames do; and the game goes as recorded.
+TEST(ReplaySessions, AWatchedFramePlaysTheRecordedFramesItsTimeCovers)
+{
+    ReplayTape tape;
+    std::string why;
+    ASSERT_TRUE(readReplay(
+        fileBytes(std::string(FISHTANK_SOURCE_DIR) + "/tests/replays/marks.replay"), tape, why))
+        << why;
+    ReplayDice dice;
+    PlayableTank tank(&dice);
+    auto playback = std::make_unique<ReplayPlayback>(std::move(tape));
+    const ReplayPlayback& played = *playback;
+    tank.listener->watch(std::move(playback), dice);
+    Ogre::FrameEvent drawn{};
+    for (std::size_t frame = 0; !played.done(); ++frame)
+    {
+        const float recorded = played.nextFrameSeconds();
+        drawn.timeSinceLastFrame = frame % 2 == 0 ? recorded : recorded / 2;
+        if (frame % 2 == 1)
+        {
+            ASSERT_TRUE(tank.listener->frameStarted(drawn));
+            ASSERT_EQ(played.framesPlayed(), frame) << "half its time played frame " << frame;
+        }
+        ASSERT_TRUE(tank.listener->frameStarted(drawn));
+        ASSERT_EQ(played.framesPlayed(), frame + 1) << "at frame " << frame;
+    }
+    EXPECT_EQ(played.outcome().rfind("same: ", 0), 0u) << played.outcome();
 }
 
 // A disk that fills during play: the file keeps every whole second before, reads back with no
