@@ -430,7 +430,8 @@ void CameraTrackListener::enterHallOfFame(const std::string& replay)
 {
     if (!fame)
         return;
-    const std::string name = accountName();
+    const std::string& chosen = settings.choices().playerName;
+    const std::string name = chosen.empty() ? accountName() : chosen;
     const FameEntry game{name,
                          player->score,
                          player->eatenCount,

@@ -77,6 +77,11 @@ SettingsRead parseSettings(const std::string& text)
                                           where.substr(0, where.size() - 2)});
             continue;
         }
+        if (key == "name")
+        {
+            read.settings.playerName = value;
+            continue;
+        }
         if (key == "pace")
         {
             if (!readPace(value, read.settings.pacePercent))
@@ -105,6 +110,8 @@ std::string settingsText(const GameSettings& settings)
                        "fullscreen = " + onOff(settings.fullScreen) + "\n" +
                        "rumble = " + onOff(settings.rumble) + "\n";
     text += "pace = " + std::to_string(settings.pacePercent) + "\n";
+    if (!settings.playerName.empty())
+        text += "name = " + settings.playerName + "\n";
     for (const KeyLine& line : settings.keys)
         text += kKeyPrefix + line.action + " = " + line.keys + "\n";
     return text;

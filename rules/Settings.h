@@ -21,6 +21,8 @@ struct GameSettings
     int pacePercent = 100;   // the game speed: 50, 75 or 100 per cent of real time (kPaces)
     // The keys the player chose, for the actions whose keys are not the usual ones.
     std::vector<KeyLine> keys;
+    // The name the hall of fame gives the player's games; empty: the account's name.
+    std::string playerName;
 };
 
 // What a settings file said: the choices it holds (the defaults for the rest), and a line
@@ -33,7 +35,7 @@ struct SettingsRead
 
 // Reads "key = value" lines ("sound = off"); blank lines and lines starting with # are
 // passed over. Values are on/off (yes/no, true/false and 1/0 are taken too); the pace is
-// 50, 75 or 100 ("75%" too); key lines are kept as they are, for the input layer to read.
+// 50, 75 or 100 ("75%" too); the name is the rest of its line; key lines are kept as they are, for the input layer to read.
 SettingsRead parseSettings(const std::string& text);
 
 // The file's text for the choices, readable and in the form parseSettings reads.

@@ -29,7 +29,7 @@ ReplayHeader unusualHeader()
     header.width = 800;
     header.height = 600;
     header.date = 1796000123;
-    header.settings = GameSettings{false, false, true, false, 75, {}};
+    header.settings = GameSettings{false, false, true, false, 75, {}, ""};
     header.bestScore = 77;
     header.statsOn = false;
     header.filtering = 3;

@@ -11,6 +11,7 @@ TEST(Settings, ReadsEachKnownLineAndNamesEveryLineItCannotUse)
         std::size_t problems;
         int pace = 100;
         std::size_t keyLines = 0;
+        const char* name = "";
     };
     const Case cases[] = {
         {"", true, true, false, 0},
@@ -25,6 +26,8 @@ TEST(Settings, ReadsEachKnownLineAndNamesEveryLineItCannotUse)
         {"pace = 60\npace = 50\npace = fast\npace = 75%%", true, true, false, 3, 50},
         // Key lines are kept for the input layer, which knows the keys' names.
         {"key.pause = K\nkey.up = Up, W\nkey.nothing = 1\nkey = P", true, true, false, 1, 100, 3},
+        {"name =  Ada  Lovelace \nname=", true, true, false, 0, 100, 0, ""},
+        {"name = Ada = Countess\n", true, true, false, 0, 100, 0, "Ada = Countess"},
     };
     for (const Case& c : cases)
     {
@@ -36,11 +39,12 @@ TEST(Settings, ReadsEachKnownLineAndNamesEveryLineItCannotUse)
         EXPECT_EQ(read.problems.size(), c.problems);
         EXPECT_EQ(read.settings.pacePercent, c.pace);
         EXPECT_EQ(read.settings.keys.size(), c.keyLines);
+        EXPECT_EQ(read.settings.playerName, c.name);
     }
     EXPECT_EQ(parseSettings("volume = 11").problems[0], "line 1 \"volume = 11\": no such setting");
 
     // What is written reads back as it was.
-    const GameSettings odd{false, true, true, false, 75, {{"up", "Up, W", ""}}};
+    const GameSettings odd{false, true, true, false, 75, {{"up", "Up, W", ""}}, "Ada"};
     const SettingsRead again = parseSettings(settingsText(odd));
     EXPECT_TRUE(again.problems.empty());
     EXPECT_EQ(settingsText(again.settings), settingsText(odd));
