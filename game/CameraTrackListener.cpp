@@ -35,8 +35,7 @@ CameraTrackListener::CameraTrackListener(Ogre::RenderWindow* window_, Ogre::Came
 {
     presentation.hud.showBest(best.best());
     bindings = settings.keys();
-    presentation.hud.showControls(KeyChooser(bindings, settings.choices().pacePercent).rows(), -1,
-                                  "");
+    controlsPanel.close(presentation.hud, bindings, settings.choices().pacePercent);
 }
 
 CameraTrackListener::~CameraTrackListener()
@@ -117,8 +116,8 @@ bool CameraTrackListener::playFrame(float dt)
         timers.hookTimer = float(dice.roll() % kHookDelaySpread + kHookDelayMin);
         timers.hookTimerDrawn = true;
     }
-    if (!watching)
-        chooseKeys();
+    if (!watching && inputManager != nullptr && inputManager->keyboard != nullptr)
+        controlsPanel.frame(*inputManager->keyboard, bindings, settings, input, presentation.hud);
     if (!ExampleFrameListener::playFrame(dt))
         return false;
     // A new game starts its clocks with the next frame, as the first game did.
@@ -172,82 +171,21 @@ bool CameraTrackListener::carryOutExtras()
     return true;
 }
 
-void CameraTrackListener::chooseKeys()
-{
-    if (inputManager == nullptr || inputManager->keyboard == nullptr)
-        return;
-    const OIS::Keyboard& keyboard = *inputManager->keyboard;
-    const std::vector<OIS::KeyCode> pressed = keyPresses.read(keyboard);
-    if (!chooser)
-        return;
-    // A key pressed for the panel asks for nothing until it is let go.
-    swallowed.erase(std::remove_if(swallowed.begin(), swallowed.end(),
-                                   [&keyboard](OIS::KeyCode key)
-                                   { return !keyboard.isKeyDown(key); }),
-                    swallowed.end());
-    bool changed = false;
-    for (OIS::KeyCode key : pressed)
-    {
-        if (chooser->waiting())
-            swallowed.push_back(key);
-        changed = chooser->press(key) || changed;
-    }
-    if (changed)
-    {
-        bindings = chooser->keys();
-        settings.changeKeys(bindings, chooser->pace());
-    }
-    // The keys that move about the panel ask for nothing else (but the panel's own key,
-    // wherever the player put it); while it waits for a key,
-    // no key does but Escape and Q, which quit.
-    const bool quitKey = keyboard.isKeyDown(OIS::KC_ESCAPE) || keyboard.isKeyDown(OIS::KC_Q);
-    const auto asks = [this, &keyboard](OIS::KeyCode key)
-    {
-        Action action = Action::Quit;
-        const bool closes = actionOf(bindings, key, action) && action == Action::Controls;
-        return (closes || !KeyChooser::movesAbout(key)) &&
-               std::find(swallowed.begin(), swallowed.end(), key) == swallowed.end() &&
-               keyboard.isKeyDown(key);
-    };
-    input.actions = chooser->waiting() ? 0u : actionsHeld(bindings, asks);
-    if (quitKey)
-        holdAction(input, Action::Quit);
-    showChooser();
-}
-
-void CameraTrackListener::showChooser()
-{
-    const std::vector<ChooserRow> rows = chooser->rows();
-    presentation.hud.showControls(rows, chooser->selected(), chooser->prompt());
-    const std::string said =
-        rows[std::size_t(chooser->selected())].caption + ": " + chooser->prompt();
-    if (said == chooserSaid)
-        return;
-    chooserSaid = said;
-    Ogre::LogManager::getSingleton().logMessage("Controls panel at " + said);
-}
-
 void CameraTrackListener::togglePanel(bool hallOfFame)
 {
     Hud& hud = presentation.hud;
     if (hallOfFame)
+    {
         hud.toggleHallOfFame();
+        sayHallOfFame();
+    }
     else
     {
         hud.toggleControls();
-        if (watching)
-            chooser.reset();
-        else if (hud.controlsShown())
-        {
-            chooser = std::make_unique<KeyChooser>(bindings, settings.choices().pacePercent);
-            chooserSaid.clear();
-            showChooser();
-        }
+        if (hud.controlsShown() && !watching)
+            controlsPanel.open(hud, bindings, settings.choices().pacePercent);
         else
-        {
-            chooser.reset();
-            hud.showControls(KeyChooser(bindings, settings.choices().pacePercent).rows(), -1, "");
-        }
+            controlsPanel.close(hud, bindings, settings.choices().pacePercent);
     }
     if (hud.controlsShown() || hud.hallOfFameShown())
     {
@@ -442,7 +380,17 @@ void CameraTrackListener::enterHallOfFame(const std::string& replay)
     const int row = fame->enter(game, replay);
     presentation.hud.fillHallOfFame(fameLines(fame->hall()), row);
     if (row >= 0 && !player->alive && !presentation.hud.hallOfFameShown())
+    {
         presentation.hud.showHallOfFame(true);
+        sayHallOfFame();
+    }
+}
+
+void CameraTrackListener::sayHallOfFame()
+{
+    Ogre::LogManager::getSingleton().logMessage(presentation.hud.hallOfFameShown()
+                                                    ? "The hall of fame is shown"
+                                                    : "The hall of fame is hidden");
 }
 
 void CameraTrackListener::record(std::unique_ptr<GameRecorder> recorder, ReplayDice& tapeDice)

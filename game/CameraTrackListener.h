@@ -1,6 +1,7 @@
 #pragma once
 
 #include "game/BestScoreFile.h"
+#include "game/ControlsPanel.h"
 #include "game/GamePresentation.h"
 #include "game/HallOfFameFile.h"
 #include "game/LiveRecording.h"
@@ -8,8 +9,6 @@
 #include "game/SettingsFile.h"
 #include "game/WindowModes.h"
 #include "input/ExampleFrameListener.h"
-#include "input/KeyChooser.h"
-#include "input/KeyPresses.h"
 #include "rules/GameTuning.h"
 
 #include <memory>
@@ -96,10 +95,6 @@ private:
     // F1 and Tab: a panel pauses a running game while it is open, unless P paused it
     // already, and the game goes on once none is open.
     void togglePanel(bool hallOfFame);
-    // While the panel shows, the keys pressed choose keys and the game speed there, and
-    // ask for nothing else but its closing and Escape and Q; choices are saved at once.
-    void chooseKeys();
-    void showChooser();
     void setFullScreen(bool full);
     // Every other fish leaves, the player starts again, and the clocks with it.
     void startNewGame();
@@ -118,6 +113,8 @@ private:
     // A live game ended (GAME OVER or a quit), recorded in `replay`: it may enter the hall of
     // fame, which then shows under GAME OVER with its row marked.
     void enterHallOfFame(const std::string& replay);
+    // The log says whether the hall of fame shows, for whoever waits on it.
+    void sayHallOfFame();
 
     GameTimers timers;
     Dice& dice;
@@ -126,12 +123,8 @@ private:
     SettingsFile settings;
     WindowModes modes;
     bool pausedForControls = false;
-    // Keys going down on the live keyboard, and the panel's chooser while it shows.
-    KeyPresses keyPresses;
-    std::unique_ptr<KeyChooser> chooser;
-    std::string chooserSaid;             // the panel's last row and prompt, as logged
-    std::vector<OIS::KeyCode> swallowed; // pressed for the panel and still held
-    bool bestPassed = false; // this game's score has gone past the best (said once a game)
+    ControlsPanel controlsPanel; // choosing keys and the game speed while F1 shows
+    bool bestPassed = false;     // this game's score has gone past the best (said once a game)
     // The score line as the resources give it, shown again at a new game.
     std::string startingScoreLine;
 

@@ -5,6 +5,9 @@
 #include "platform/Platform.h"
 #include "rules/Fish.h"
 #include "rules/GameTuning.h"
+#include "rules/TankBounds.h"
+#include "scene/FishVisuals.h"
+#include "scene/PanelVisuals.h"
 #include "scene/TankView.h"
 
 #include <OIS.h>
@@ -148,4 +151,15 @@ OIS::Mouse* ExampleFrameListener::mouse() const
 Gamepads* ExampleFrameListener::gamepads() const
 {
     return inputManager != nullptr ? inputManager->gamepads : nullptr;
+}
+
+// A move is taken whole or not at all, and only when the fish's rectangle then lies
+// strictly inside the tank.
+void ExampleFrameListener::steerPlayer()
+{
+    Rect moved = fishRect(*player);
+    moved.x += translation.x;
+    moved.y += translation.y;
+    if (liesStrictlyInside(moved, panelRect(*background)))
+        player->node->setPosition(player->node->getPosition() + translation);
 }

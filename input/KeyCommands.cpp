@@ -4,9 +4,9 @@
 
 #include "input/InputTuning.h"
 #include "input/OverlaySwitch.h"
+#include "input/Screenshot.h"
 #include "platform/Gamepads.h"
 #include "platform/Platform.h"
-#include "platform/SafeFile.h"
 #include "rules/StickPush.h"
 #include "scene/FishVisuals.h"
 #include "scene/PanelVisuals.h"
@@ -175,31 +175,7 @@ void ExampleFrameListener::takeScreenshot()
         log.logMessage("The recorded game took a screenshot here (not saved again)");
         return;
     }
-    // A screenshot that cannot be made or written (a full disk, a read-only folder) must not
-    // end the game in progress; the log keeps the reason, and no broken file is left.
-    std::string picture;
-    try
-    {
-        Ogre::Image image(window->suggestPixelFormat(), window->getWidth(), window->getHeight());
-        Ogre::PixelBox pixels = image.getPixelBox();
-        window->copyContentsToMemory(pixels, pixels);
-        picture = image.encode("png")->getAsString();
-    }
-    catch (const std::exception& error)
-    {
-        log.logMessage("Screenshot screenshot_" + std::to_string(screenshotCount) +
-                       ".png was not saved: " + error.what());
-        return;
-    }
-    // Pictures from earlier games in this folder are kept: the next free number is taken.
-    const SavedFile saved = saveAsNewNumberedFile("screenshot_", ".png", screenshotCount, picture);
-    if (!saved.saved)
-    {
-        log.logMessage("Screenshot " + saved.name + " was not saved: " + saved.error);
-        return;
-    }
-    screenshotCount = saved.number;
-    log.logMessage("Screenshot saved as " + saved.name);
+    Ogre::LogManager::getSingleton().logMessage(saveScreenshot(*window, screenshotCount));
 }
 
 namespace
@@ -241,8 +217,8 @@ void ExampleFrameListener::takeOver(const ListenerState& kept)
     sceneDetail = kept.sceneDetail;
     camera->setPolygonMode(kPolygonModes[sceneDetail]);
     toggleDelay = kept.toggleDelay;
-    bool* keys[] = {&held.controls,   &held.sound, &held.enter, &held.cues,
-                    &held.fullScreen, &held.start, &held.south, &held.back, &held.hallOfFame};
+    bool* keys[] = {&held.controls, &held.sound, &held.enter, &held.cues,      &held.fullScreen,
+                    &held.start,    &held.south, &held.back,  &held.hallOfFame};
     for (int i = 0; i < 9; ++i)
         *keys[i] = (kept.heldKeys >> i & 1) != 0;
 }

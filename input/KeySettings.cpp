@@ -2,20 +2,13 @@
 
 #include "input/ActionNames.h"
 #include "input/KeyNames.h"
+#include "rules/Settings.h"
 
 #include <map>
 #include <sstream>
 
 namespace
 {
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return "";
-    return text.substr(first, text.find_last_not_of(" \t") - first + 1);
-}
-
 // The keys of a comma-separated list; false (and `why`) at the first name that is no key.
 bool readKeys(const std::string& list, std::vector<OIS::KeyCode>& keys, std::string& why)
 {

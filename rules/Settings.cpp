@@ -4,8 +4,6 @@
 
 #include <sstream>
 
-namespace
-{
 std::string trimmed(const std::string& text)
 {
     const auto first = text.find_first_not_of(" \t\r");
@@ -13,6 +11,9 @@ std::string trimmed(const std::string& text)
         return "";
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
+
+namespace
+{
 
 bool readSwitch(const std::string& value, bool& on)
 {

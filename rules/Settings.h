@@ -35,8 +35,12 @@ struct SettingsRead
 
 // Reads "key = value" lines ("sound = off"); blank lines and lines starting with # are
 // passed over. Values are on/off (yes/no, true/false and 1/0 are taken too); the pace is
-// 50, 75 or 100 ("75%" too); the name is the rest of its line; key lines are kept as they are, for the input layer to read.
+// 50, 75 or 100 ("75%" too); the name is the rest of its line; key lines are kept as they are, for
+// the input layer to read.
 SettingsRead parseSettings(const std::string& text);
+
+// The text without the spaces, tabs and carriage returns around it.
+std::string trimmed(const std::string& text);
 
 // The file's text for the choices, readable and in the form parseSettings reads.
 std::string settingsText(const GameSettings& settings);

@@ -15,6 +15,10 @@ from harness import (NOBODY, ORANGE, PAUSED_LINE, Display, Game, GameTestCase, b
 RECORDING_LINE = "Recording the game in"
 
 
+FAME_SHOWN = "The hall of fame is shown"
+FAME_HIDDEN = "The hall of fame is hidden"
+
+
 def new_best_shown(shot):
     """The "NEW BEST!" strip under the banner crosses the black side panel, where no fish
     can be seen, and its bright green letters stand in the water."""
@@ -90,6 +94,12 @@ class NewGame(GameTestCase):
         game.set_paused(False)
         play_until_game_over(game)
         self.assertTrue(new_game_line_shown(game.screenshot()))
+        # The first game of the folder enters the hall of fame, shown under GAME OVER; Tab
+        # hides and shows it.
+        game.wait_for_log("The game enters the hall of fame at 1")
+        game.wait_for_log(FAME_SHOWN)
+        game.press_until_logged("Tab", FAME_HIDDEN)
+        game.press_until_logged("Tab", FAME_SHOWN)
         # P shows "PAUSE", then takes the banner away.
         self.assertTrue(banner_shown(game.set_paused(True)))
         game.set_paused(False)
@@ -106,6 +116,12 @@ class NewGame(GameTestCase):
         play_until_game_over(game)
         self.assertEqual(len(re.findall("Game over with a score", game.log())), 2)
         self.assertCleanExit(game.quit(), game)
+        # Both games stand in the hall, each with its replay kept beside the recordings.
+        with open(game.path("hall-of-fame.txt")) as hall:
+            rows = hall.read().splitlines()[1:]
+        self.assertEqual(len(rows), 2)
+        for row in rows:
+            self.assertTrue(os.path.isfile(game.path("replays/" + row.split("\t")[5])), row)
 
 
 class BestScore(GameTestCase):

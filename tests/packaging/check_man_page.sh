@@ -13,7 +13,7 @@ text=$(LC_ALL=C.UTF-8 MANWIDTH=80 man -E UTF-8 -l "$page" 2>/dev/null)
 missing=0
 for wanted in "CONTROLS" "FILES" "EXIT STATUS" "Arrow keys" "Right mouse button" "Print Screen" \
     "Escape" "Return" "F1" "Gamepad" "best-score.txt" "ogre.cfg" "screenshot_1.png" \
-    "Ogre.log" "XDG_DATA_HOME" "--replay" "--verify" "best.replay"; do
+    "Ogre.log" "XDG_DATA_HOME" "--replay" "--verify" "best.replay" "Tab" "hall-of-fame.txt"; do
     if ! grep -qF -- "$wanted" <<<"$text"; then
         echo "the manual page does not mention: $wanted"
         missing=1

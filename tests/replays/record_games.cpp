@@ -2,7 +2,7 @@
 // records, on the game's own listener and recorder (no window, 60 frames a second, the
 // calendar following the game's time). Run it again, and commit the new games, when a
 // change alters the rules on purpose:  record_games OUTPUT_FOLDER [GAME...] (all when none
-// is named: lost grown paused session marks)
+// is named: lost grown paused session marks slow)
 #include "game/CameraTrackListener.h"
 #include "game/GameRecorder.h"
 #include "support/EngineFixture.h"
@@ -17,6 +17,7 @@ namespace
 constexpr float kFrame = 1.0f / 60;
 double gameSeconds = 0;
 std::int64_t startDate = 1796000000;
+float gamePace = 1.0f; // the game speed the games are played at
 std::int64_t gameClock()
 {
     return startDate + std::int64_t(gameSeconds);
@@ -31,6 +32,7 @@ template <typename Plan> int play(const std::string& folder, bool careful, Plan 
     ReplayDice dice;
     dice.clock = gameClock;
     PlayableTank tank(&dice);
+    tank.listener->pace = gamePace;
     if (!folder.empty())
         tank.listener->record(std::make_unique<GameRecorder>(folder), dice);
     for (int frame = 0; frame < 60 * 58; ++frame)
@@ -118,6 +120,18 @@ int main(int argc, char* argv[])
                      tank.keyboard.press(OIS::KC_ESCAPE);
                  return !tank.world.player.alive;
              });
+    // Careful, at half speed (the fish come and swim at half their pace, and so does the
+    // player), begun at the date, of three hundred, when it eats the most.
+    if (wanted("slow"))
+    {
+        gamePace = 0.5f;
+        const auto slow = [](PlayableTank& tank, int) { return !tank.world.player.alive; };
+        const std::int64_t usualStart = startDate;
+        findDate(startDate, 300, slow);
+        play(out + "/slow", true, slow);
+        gamePace = 1.0f;
+        startDate = usualStart;
+    }
     if (!wanted("grown") && !wanted("paused"))
         return 0;
     // Careful, until it has grown twice (twelve meals), then Q; few games in a minute get

@@ -1,0 +1,75 @@
+#include "game/ControlsPanel.h"
+
+#include "game/Hud.h"
+#include "game/SettingsFile.h"
+#include "input/FrameInput.h"
+
+#include <OgreLogManager.h>
+
+#include <algorithm>
+
+void ControlsPanel::open(Hud& hud, const Bindings& keys, int pacePercent)
+{
+    chooser = std::make_unique<KeyChooser>(keys, pacePercent);
+    said.clear();
+    show(hud);
+}
+
+void ControlsPanel::close(Hud& hud, const Bindings& keys, int pacePercent)
+{
+    chooser.reset();
+    hud.showControls(KeyChooser(keys, pacePercent).rows(), -1, "");
+}
+
+void ControlsPanel::frame(const OIS::Keyboard& keyboard, Bindings& bindings, SettingsFile& settings,
+                          FrameInput& input, Hud& hud)
+{
+    const std::vector<OIS::KeyCode> pressed = keyPresses.read(keyboard);
+    if (!chooser)
+        return;
+    // A key pressed for the panel asks for nothing until it is let go.
+    swallowed.erase(std::remove_if(swallowed.begin(), swallowed.end(),
+                                   [&keyboard](OIS::KeyCode key)
+                                   { return !keyboard.isKeyDown(key); }),
+                    swallowed.end());
+    bool changed = false;
+    for (OIS::KeyCode key : pressed)
+    {
+        if (chooser->waiting())
+            swallowed.push_back(key);
+        changed = chooser->press(key) || changed;
+    }
+    if (changed)
+    {
+        bindings = chooser->keys();
+        settings.changeKeys(bindings, chooser->pace());
+    }
+    // The keys that move about the panel ask for nothing else (but the panel's own key,
+    // wherever the player put it); while it waits for a key, no key does but Escape and Q,
+    // which quit.
+    const bool quitKey = keyboard.isKeyDown(OIS::KC_ESCAPE) || keyboard.isKeyDown(OIS::KC_Q);
+    const auto asks = [this, &bindings, &keyboard](OIS::KeyCode key)
+    {
+        Action action = Action::Quit;
+        const bool closes = actionOf(bindings, key, action) && action == Action::Controls;
+        return (closes || !KeyChooser::movesAbout(key)) &&
+               std::find(swallowed.begin(), swallowed.end(), key) == swallowed.end() &&
+               keyboard.isKeyDown(key);
+    };
+    input.actions = chooser->waiting() ? 0u : actionsHeld(bindings, asks);
+    if (quitKey)
+        holdAction(input, Action::Quit);
+    show(hud);
+}
+
+void ControlsPanel::show(Hud& hud)
+{
+    const std::vector<ChooserRow> rows = chooser->rows();
+    hud.showControls(rows, chooser->selected(), chooser->prompt());
+    const std::string line =
+        rows[std::size_t(chooser->selected())].caption + ": " + chooser->prompt();
+    if (line == said)
+        return;
+    said = line;
+    Ogre::LogManager::getSingleton().logMessage("Controls panel at " + line);
+}
