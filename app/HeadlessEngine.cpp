@@ -116,6 +116,7 @@ void makeBareHudOverlays()
     makeBareOverlay("ControlsOverlay", {"ControlsKeysTextArea", "ControlsActionsTextArea"});
     makeBareOverlay("NewBestOverlay", {"NewBestTextArea"});
     makeBareOverlay("NewGameOverlay", {"NewGameTextArea"});
+    makeBareOverlay("FameOverlay", {"FameTextArea"});
 }
 
 HeadlessWindow::HeadlessWindow(unsigned width, unsigned height)

@@ -219,8 +219,12 @@ void CameraTrackListener::startNewGame()
     gameOverOverlay->hide();
     presentation.hud.showNewBest(false);
     presentation.hud.showNewGameHint(false, false);
+    // The hall of fame shown at GAME OVER goes with it; it never held the game.
     if (presentation.hud.hallOfFameShown())
-        togglePanel(true);
+    {
+        presentation.hud.showHallOfFame(false);
+        sayHallOfFame();
+    }
     bestPassed = false;
     hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
     timers = GameTimers{};

@@ -51,6 +51,7 @@ Hud::Hud()
     showPace(100);
     showReplay("");
     fillHallOfFame({}, -1);
+    showHallOfFame(false); // every game, and every replay, begins without it
     showOverlay(hud, true);
 }
 
@@ -165,7 +166,7 @@ void Hud::showHallOfFame(bool shown)
 
 void Hud::toggleHallOfFame()
 {
-    showOverlay(fame, !hallOfFameShown());
+    showHallOfFame(!hallOfFameShown());
 }
 
 bool Hud::hallOfFameShown() const

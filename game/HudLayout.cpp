@@ -20,7 +20,7 @@ HudLayout::HudLayout()
                                                      {"ReplayPanel", Anchor::TopRight},
                                                      {"HintPanel", Anchor::BottomLeft},
                                                      {"SoundOffPanel", Anchor::BottomRight},
-                                                     {"PacePanel", Anchor::BottomRight},
+                                                     {"PacePanel", Anchor::TopRight},
                                                      {"GameOverPanel", Anchor::AcrossTheMiddle},
                                                      {"NewBestPanel", Anchor::AcrossTheMiddle},
                                                      {"NewGamePanel", Anchor::Middle},

@@ -63,6 +63,9 @@ class Play(GameTestCase):
         # Return: a second game, recorded in a file of its own.
         self.display.hold("Return", seconds=0.15)
         game.wait_for_picture(lambda shot: not banner_shown(shot), "the second game")
+        # A look at the hall of fame in the middle of the game (it waits) is played back too.
+        game.press_until_logged("Tab", "The hall of fame is shown")
+        game.press_until_logged("Tab", "The hall of fame is hidden")
         overs.append(play_until_game_over(game))
         played = time.time() - game.started
         self.assertCleanExit(game.quit(), game)

@@ -247,6 +247,15 @@ TEST_F(ExtrasTest, F1ShowsTheControlsAndTheGameWaitsBehindThem)
     frame(3.5f);
     EXPECT_EQ(world.fishes.size(), 1u) << "closing the panel goes on";
 
+    // The hall of fame (Tab) holds the game the same way, in the bare HUD of a replay's
+    // check as in the game's own.
+    tap({OIS::KC_TAB});
+    EXPECT_TRUE(engine.overlayVisible("FameOverlay"));
+    frame(3.5f);
+    EXPECT_EQ(world.fishes.size(), 1u) << "the clocks stand still behind the hall";
+    tap({OIS::KC_TAB});
+    EXPECT_FALSE(listener->paused);
+
     // Paused with P, the game stays paused when the panel closes; F1 shares no delay.
     tap({OIS::KC_P});
     tap({OIS::KC_F1});
@@ -428,12 +437,13 @@ TEST(ExtrasWithoutTheirOverlays, TheGamePlaysAsBefore)
     auto listener = makeTankListener(
         &window, camera, world, std::make_unique<LentInput>(&keyboard, &mouse), platform, dice);
     keyboard.press(OIS::KC_F1);
+    keyboard.press(OIS::KC_TAB);
     keyboard.press(OIS::KC_M);
     Ogre::FrameEvent event{};
     event.timeSinceLastFrame = 0.1f;
     EXPECT_TRUE(listener->frameStarted(event));
     keyboard.releaseAll();
-    // No panel to read: F1 does not stop the game behind nothing. The game plays on, silent.
+    // No panel to read: F1 and Tab do not stop the game behind nothing. It plays on, silent.
     EXPECT_FALSE(listener->paused);
     world.fishes.push_back(makeFish(engine.scene, &world.background, 205, 300, 28));
     EXPECT_TRUE(listener->frameStarted(event));

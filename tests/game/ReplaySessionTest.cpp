@@ -34,10 +34,10 @@ std::int64_t gameClock()
 void fidget(PlayableTank& tank, std::mt19937& random, std::unique_ptr<VirtualPad>& pad, int& plugs)
 {
     const unsigned roll = random() % 1000;
-    const OIS::KeyCode toggles[] = {OIS::KC_P, OIS::KC_F1, OIS::KC_H, OIS::KC_F11,
-                                    OIS::KC_F, OIS::KC_T,  OIS::KC_R, OIS::KC_M};
-    if (roll < 24)
-        tank.keyboard.press(toggles[roll % 8]);
+    const OIS::KeyCode toggles[] = {OIS::KC_P, OIS::KC_F1, OIS::KC_H, OIS::KC_F11, OIS::KC_F,
+                                    OIS::KC_T, OIS::KC_R,  OIS::KC_M, OIS::KC_TAB};
+    if (roll < 27)
+        tank.keyboard.press(toggles[roll % 9]);
     else if (roll < 29)
     {
         tank.window.resize(640 + random() % 1280, 480 + random() % 600);
