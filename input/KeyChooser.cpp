@@ -32,12 +32,15 @@ Action KeyChooser::rowAction() const
     return actionsOffered()[std::size_t(row)];
 }
 
-void KeyChooser::stepPace(int step)
+bool KeyChooser::stepPace(int step, bool wraps)
 {
     const int count = int(std::size(kPaces));
     const int* found = std::find(std::begin(kPaces), std::end(kPaces), pacePercent);
     const int at = found == std::end(kPaces) ? count - 1 : int(found - std::begin(kPaces));
-    pacePercent = kPaces[(at + step + count) % count];
+    const int next = wraps ? (at + step + count) % count : std::clamp(at + step, 0, count - 1);
+    const bool changed = kPaces[next] != pacePercent;
+    pacePercent = kPaces[next];
+    return changed;
 }
 
 bool KeyChooser::offer(OIS::KeyCode key, bool swap)
@@ -94,14 +97,13 @@ bool KeyChooser::press(OIS::KeyCode key)
     case OIS::KC_RIGHT:
         if (!onSpeedRow())
             return false;
-        stepPace(key == OIS::KC_LEFT ? -1 : 1);
-        return true;
+        // Left is slower and Right faster, down to the slowest and up to full speed.
+        return stepPace(key == OIS::KC_LEFT ? -1 : 1, false);
     case OIS::KC_RETURN:
     case OIS::KC_NUMPADENTER:
         if (onSpeedRow())
         {
-            stepPace(1);
-            return true;
+            return stepPace(1, true); // Return goes round all three
         }
         state = State::WaitingForKey;
         note.clear();

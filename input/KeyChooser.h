@@ -49,7 +49,8 @@ private:
     bool onSpeedRow() const;
     Action rowAction() const;
     bool offer(OIS::KeyCode key, bool swap);
-    void stepPace(int step);
+    // The next game speed, `step` along; false when it stays as it was.
+    bool stepPace(int step, bool wraps);
 
     Bindings bindings;
     int pacePercent;

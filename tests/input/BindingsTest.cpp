@@ -251,7 +251,9 @@ TEST(Bindings, TheChooserPicksRowsWaitsForAKeyAndNamesAKeyInUse)
          "Up, Down: choose a row; Left, Right: game speed, from the next game",
          {},
          75},
-        {{OIS::KC_UP, OIS::KC_RIGHT, enter, OIS::KC_LEFT}, 3, nullptr, {}, 50},
+        // Right stops at full speed and Left at half; Return goes round.
+        {{OIS::KC_UP, OIS::KC_RIGHT, enter, OIS::KC_LEFT}, 1, nullptr, {}, 50},
+        {{OIS::KC_UP, OIS::KC_LEFT, OIS::KC_LEFT, OIS::KC_LEFT, enter}, 3, nullptr, {}, 75},
         {{OIS::KC_LEFT, OIS::KC_RIGHT},
          0,
          nullptr,
