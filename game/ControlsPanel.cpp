@@ -11,6 +11,7 @@
 void ControlsPanel::open(Hud& hud, const Bindings& keys, int pacePercent)
 {
     chooser = std::make_unique<KeyChooser>(keys, pacePercent);
+    justOpened = true;
     said.clear();
     show(hud);
 }
@@ -24,9 +25,13 @@ void ControlsPanel::close(Hud& hud, const Bindings& keys, int pacePercent)
 void ControlsPanel::frame(const OIS::Keyboard& keyboard, Bindings& bindings, SettingsFile& settings,
                           FrameInput& input, Hud& hud)
 {
-    const std::vector<OIS::KeyCode> pressed = keyPresses.read(keyboard);
     if (!chooser)
         return;
+    std::vector<OIS::KeyCode> pressed = keyPresses.read(keyboard);
+    // The keys held as the panel opens (its own among them) were pressed before it.
+    if (justOpened)
+        pressed.clear();
+    justOpened = false;
     // A key pressed for the panel asks for nothing until it is let go.
     swallowed.erase(std::remove_if(swallowed.begin(), swallowed.end(),
                                    [&keyboard](OIS::KeyCode key)

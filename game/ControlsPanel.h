@@ -29,7 +29,8 @@ public:
 private:
     void show(Hud& hud);
 
-    KeyPresses keyPresses;               // keys going down on the live keyboard, read every frame
+    KeyPresses keyPresses; // keys going down on the live keyboard, read while the panel shows
+    bool justOpened = false;
     std::unique_ptr<KeyChooser> chooser; // while the panel shows
     std::string said;                    // the panel's last row and prompt, as logged
     std::vector<OIS::KeyCode> swallowed; // pressed for the panel and still held
