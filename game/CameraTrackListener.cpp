@@ -219,7 +219,10 @@ void CameraTrackListener::startNewGame()
     gameOverOverlay->hide();
     presentation.hud.showNewBest(false);
     presentation.hud.showNewGameHint(false, false);
-    // The hall of fame shown at GAME OVER goes with it; it never held the game.
+    // The hall of fame shown at GAME OVER goes with it (it never held the game), and no row
+    // is marked in the new game's.
+    if (fame)
+        presentation.hud.fillHallOfFame(fameLines(fame->hall()), -1);
     if (presentation.hud.hallOfFameShown())
     {
         presentation.hud.showHallOfFame(false);
