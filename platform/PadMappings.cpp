@@ -9,6 +9,7 @@ namespace
 constexpr std::size_t kGuidLength = 32;
 constexpr std::size_t kLongestLine = 1024; // the community's longest is under 400
 constexpr std::size_t kShownLength = 60;   // of a refused line, in the log
+constexpr std::size_t kShownField = 24;    // of the field that refused it
 constexpr int kLinesNamed = 3;
 // Where a GUID keeps the checksum of the pad's name and the pad's version, as hex digits.
 constexpr std::size_t kChecksumAt = 4, kVersionAt = 24, kFieldDigits = 4;
@@ -37,12 +38,12 @@ std::vector<std::string> fieldsOf(const std::string& line)
     return fields;
 }
 
-std::string shown(const std::string& line)
+std::string shown(const std::string& line, std::size_t length = kShownLength)
 {
     std::string text;
-    for (char c : line.substr(0, kShownLength))
+    for (char c : line.substr(0, length))
         text += std::isprint(static_cast<unsigned char>(c)) ? c : '?';
-    return line.size() > kShownLength ? text + "..." : text;
+    return line.size() > length ? text + "..." : text;
 }
 
 // Why the line is no mapping, or empty; `otherSystem` says it is one, for another system.
@@ -64,7 +65,7 @@ std::string refusal(const std::string& line, bool& otherSystem)
             continue;
         const auto colon = field.find(':');
         if (colon == std::string::npos || colon == 0)
-            return "'" + shown(field) + "' is not a binding such as a:b0";
+            return "'" + shown(field, kShownField) + "' is not a binding such as a:b0";
         if (field.compare(0, colon, "platform") == 0)
             otherSystem = field.substr(colon + 1) != "Linux";
         else
