@@ -175,10 +175,7 @@ void CameraTrackListener::togglePanel(bool hallOfFame)
 {
     Hud& hud = presentation.hud;
     if (hallOfFame)
-    {
-        hud.toggleHallOfFame();
-        sayHallOfFame();
-    }
+        presentation.toggleHallOfFame();
     else
     {
         hud.toggleControls();
@@ -223,11 +220,7 @@ void CameraTrackListener::startNewGame()
     // is marked in the new game's.
     if (fame)
         presentation.hud.fillHallOfFame(fameLines(fame->hall()), -1);
-    if (presentation.hud.hallOfFameShown())
-    {
-        presentation.hud.showHallOfFame(false);
-        sayHallOfFame();
-    }
+    presentation.showHallOfFame(false);
     bestPassed = false;
     hookNode->setPosition(kHookParkX, kHookParkY, kHookDepth);
     timers = GameTimers{};
@@ -386,18 +379,8 @@ void CameraTrackListener::enterHallOfFame(const std::string& replay)
                          ""};
     const int row = fame->enter(game, replay);
     presentation.hud.fillHallOfFame(fameLines(fame->hall()), row);
-    if (row >= 0 && !player->alive && !presentation.hud.hallOfFameShown())
-    {
-        presentation.hud.showHallOfFame(true);
-        sayHallOfFame();
-    }
-}
-
-void CameraTrackListener::sayHallOfFame()
-{
-    Ogre::LogManager::getSingleton().logMessage(presentation.hud.hallOfFameShown()
-                                                    ? "The hall of fame is shown"
-                                                    : "The hall of fame is hidden");
+    if (row >= 0 && !player->alive)
+        presentation.showHallOfFame(true);
 }
 
 void CameraTrackListener::record(std::unique_ptr<GameRecorder> recorder, ReplayDice& tapeDice)

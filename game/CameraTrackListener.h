@@ -113,8 +113,6 @@ private:
     // A live game ended (GAME OVER or a quit), recorded in `replay`: it may enter the hall of
     // fame, which then shows under GAME OVER with its row marked.
     void enterHallOfFame(const std::string& replay);
-    // The log says whether the hall of fame shows, for whoever waits on it.
-    void sayHallOfFame();
 
     GameTimers timers;
     Dice& dice;

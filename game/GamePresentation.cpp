@@ -62,6 +62,15 @@ void GamePresentation::rumble(Gamepads* pads, const GameSettings& chosen, float 
         pads->rumble(strength, milliseconds);
 }
 
+void GamePresentation::showHallOfFame(bool shown)
+{
+    if (shown == hud.hallOfFameShown())
+        return;
+    hud.showHallOfFame(shown);
+    Ogre::LogManager::getSingleton().logMessage(
+        hud.hallOfFameShown() ? "The hall of fame is shown" : "The hall of fame is hidden");
+}
+
 void GamePresentation::showLastErrorNote(Platform& platform)
 {
     // Said once: the controls panel names that replay until the first new game.

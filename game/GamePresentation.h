@@ -34,6 +34,10 @@ struct GamePresentation
     // A rumble on the pads (none: null), unless the player switched it off.
     static void rumble(Gamepads* pads, const GameSettings& chosen, float strength,
                        int milliseconds);
+    // The hall of fame shown or hidden (Tab flips it); the log says so when it changes, for
+    // whoever waits on it.
+    void showHallOfFame(bool shown);
+    void toggleHallOfFame() { showHallOfFame(!hud.hallOfFameShown()); }
     // The controls panel names the replay of a last game that ended on an error, once.
     void showLastErrorNote(Platform& platform);
 

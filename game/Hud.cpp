@@ -164,11 +164,6 @@ void Hud::showHallOfFame(bool shown)
     showOverlay(fame, shown);
 }
 
-void Hud::toggleHallOfFame()
-{
-    showHallOfFame(!hallOfFameShown());
-}
-
 bool Hud::hallOfFameShown() const
 {
     return fame != nullptr && fame->isVisible();

@@ -38,8 +38,6 @@ public:
     // The hall of fame's rows under its title, the row `marked` (-1: none) pointed at.
     void fillHallOfFame(const std::vector<std::string>& rows, int marked);
     void showHallOfFame(bool shown);
-    // Tab: the hall of fame as last filled.
-    void toggleHallOfFame();
     bool hallOfFameShown() const;
     // "REPLAY" and how the recorded game is being watched; empty hides it.
     void showReplay(const std::string& text);
