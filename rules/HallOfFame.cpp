@@ -20,7 +20,8 @@ bool knownEnd(const std::string& end)
 // A whole number in [low, high] filling the field.
 bool number(const std::string& field, long long low, long long high, long long& value)
 {
-    if (field.empty() || field.size() > 19)
+    // Eighteen digits always fit the conversion; every bound here has far fewer.
+    if (field.empty() || field.size() > 18)
         return false;
     for (char c : field)
         if (c < '0' || c > '9')

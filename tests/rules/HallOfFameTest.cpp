@@ -65,10 +65,11 @@ TEST(HallOfFame, GamesEnterInScoreOrderTiesStayBelowTheEarlierAndTheEleventhFall
     const std::string first = good.substr(0, good.find('\n') + 1);
     for (const std::string& bad : {
              std::string(""), std::string("not a hall of fame\n"),
-             first + "12\t1\tshark\t100\t1765000000\tx.replay\n",         // a field missing
-             first + "12\t1\tcrab\t100\t1765000000\tx.replay\tAda\n",     // an unknown end
-             first + "-3\t1\tshark\t100\t1765000000\tx.replay\tAda\n",    // a negative score
-             first + "12\t1\tshark\t100\t1765000000\t../x.replay\tAda\n", // a path out
+             first + "12\t1\tshark\t100\t1765000000\tx.replay\n",               // a field missing
+             first + "12\t1\tcrab\t100\t1765000000\tx.replay\tAda\n",           // an unknown end
+             first + "-3\t1\tshark\t100\t1765000000\tx.replay\tAda\n",          // a negative score
+             first + "9999999999999999999\t1\tshark\t100\t17\tx.replay\tAda\n", // a huge score
+             first + "12\t1\tshark\t100\t1765000000\t../x.replay\tAda\n",       // a path out
              first + "12\t1\tshark\t100\t17\tx\tAda\n13\t1\tshark\t100\t17\ty\tBo\n", // order
              good + "1\t0\tquit\t100\t1765000000\tz.replay\tAda\n", // an eleventh row
          })
