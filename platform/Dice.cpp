@@ -75,3 +75,10 @@ FrameDraws ReplayDice::takeFrame()
     frame = FrameDraws{};
     return taken;
 }
+
+SeparateDiceSequence::SeparateDiceSequence() : previous(initstate(1, state, sizeof state)) {}
+
+SeparateDiceSequence::~SeparateDiceSequence()
+{
+    setstate(previous);
+}

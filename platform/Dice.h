@@ -60,3 +60,20 @@ private:
     std::deque<std::int64_t> seedsToPlay;
     std::deque<int> earlyDrawsToPlay;
 };
+
+// While it lives, the C library's generator that the dice draw from runs a sequence of its
+// own, begun fresh: a game played inside another (a replay watched during a game) leaves
+// the other game's chances as they were, and its sequence comes back when this goes.
+class SeparateDiceSequence
+{
+public:
+    SeparateDiceSequence();
+    ~SeparateDiceSequence();
+    SeparateDiceSequence(const SeparateDiceSequence&) = delete;
+    SeparateDiceSequence& operator=(const SeparateDiceSequence&) = delete;
+
+private:
+    // The generator's usual size of state, so that a reseed gives the usual draws.
+    char state[128] = {};
+    char* previous = nullptr;
+};

@@ -114,12 +114,12 @@ bool noteRecording(const std::string& folder, const std::string& name, std::stri
     return written;
 }
 
-void keepNewestReplays(const std::string& folder, std::size_t keep, const std::string& current)
+std::vector<std::string> recordedReplays(const std::string& folder)
 {
     std::string text, error;
-    if (!readSmallFile(folder + "/" + kRecordedList, 1u << 20, text, error))
-        return;
     std::vector<std::string> games;
+    if (!readSmallFile(folder + "/" + kRecordedList, 1u << 20, text, error))
+        return games;
     std::size_t from = 0;
     for (std::size_t end = text.find('\n'); end != std::string::npos;
          from = end + 1, end = text.find('\n', from))
@@ -130,6 +130,21 @@ void keepNewestReplays(const std::string& folder, std::size_t keep, const std::s
             std::find(games.begin(), games.end(), name) == games.end())
             games.push_back(name);
     }
+    return games;
+}
+
+std::string newestRecordedReplay(const std::string& folder)
+{
+    const std::vector<std::string> games = recordedReplays(folder);
+    return games.empty() ? "" : games.back();
+}
+
+void keepNewestReplays(const std::string& folder, std::size_t keep, const std::string& current)
+{
+    std::string text, error;
+    if (!readSmallFile(folder + "/" + kRecordedList, 1u << 20, text, error))
+        return;
+    const std::vector<std::string> games = recordedReplays(folder);
     std::vector<std::string> kept;
     std::size_t over = games.size() > keep ? games.size() - keep : 0;
     for (const std::string& name : games)

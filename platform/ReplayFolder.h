@@ -2,6 +2,7 @@
 
 #include <ctime>
 #include <string>
+#include <vector>
 
 // A file written as a game goes: opened new, appended to and pushed to the disk, so that
 // what was written survives the game's end, however it ends. An append that fails is cut
@@ -42,6 +43,10 @@ bool makeFolder(const std::string& folder, std::string& error);
 constexpr const char* kRecordedList = ".recorded";
 // Adds a recording's file name to the folder's list; false, with the reason, on failure.
 bool noteRecording(const std::string& folder, const std::string& name, std::string& error);
+// The game's own recordings still in the folder, oldest first, each once.
+std::vector<std::string> recordedReplays(const std::string& folder);
+// The newest of them; empty when there is none.
+std::string newestRecordedReplay(const std::string& folder);
 // Removes the game's own oldest recordings (of the list, with dated names) beyond the newest
 // `keep`, never `current`; the list keeps only what is left.
 void keepNewestReplays(const std::string& folder, std::size_t keep, const std::string& current);

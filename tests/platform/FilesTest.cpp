@@ -137,6 +137,7 @@ TEST_F(FilesTest, OnlyTheGamesOwnOldestRecordingsArePrunedAndTheBestIsReplacedWh
         EXPECT_EQ(contents("replays/" + name), name);
     EXPECT_EQ(contents("replays/.recorded"), recorded[2] + "\n" + recorded[8] + "\n" + recorded[9] +
                                                  "\n" + recorded[10] + "\n" + recorded[11] + "\n");
+    EXPECT_EQ(newestRecordedReplay("replays"), recorded[11]);
     for (const char* name : {"1-my-favourite.replay", "2026-12-08_19-15-23.replay.bak",
                              "2026-12-08_19-15-23_10.replay", "best.replay"})
         EXPECT_FALSE(isDatedReplayName(name)) << name;
