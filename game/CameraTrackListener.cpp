@@ -1,10 +1,13 @@
 #include "game/CameraTrackListener.h"
 
 #include "game/Eating.h"
+#include "game/ReplayVerify.h"
 #include "game/ScoreDisplay.h"
 #include "game/Spawner.h"
 #include "game/TankCheck.h"
 #include "game/TankScene.h"
+#include "game/WatchedGame.h"
+#include "input/KeyNames.h"
 #include "platform/AccountName.h"
 #include "platform/Dice.h"
 #include "platform/Gamepads.h"
@@ -62,6 +65,11 @@ void CameraTrackListener::start()
     takePace();
     if (chosen.fullScreen && !window->isFullScreen())
         setFullScreen(true);
+    sayLastWordsOnLostDisplay();
+}
+
+void CameraTrackListener::sayLastWordsOnLostDisplay()
+{
     // A lost display ends the process at once: the best score is saved on the way out.
     setLastWordsOnLostDisplay(
         [](void* self) { static_cast<CameraTrackListener*>(self)->keepBestScore(); }, this);
@@ -87,14 +95,16 @@ void CameraTrackListener::keepBestScore()
 
 bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
 {
+    if (watched)
+        return watchInside(evt);
+    if (viewer)
+        return watchFrame(evt.timeSinceLastFrame,
+                          inputManager != nullptr ? inputManager->keyboard : nullptr, "");
     // A change of mode (F11, Alt+Return) can leave the window at a size no resize event
     // told of: the HUD and the camera follow the window's size whatever told of it.
     if (modes.needsLayout(*window))
         windowResized(window);
-    // Watching, F1 opens nothing.
-    presentation.hud.showControlsHint(!viewer, padInUse);
-    if (viewer)
-        return viewer->frame(*this, evt.timeSinceLastFrame);
+    presentation.hud.showControlsHint(true, padInUse);
     newGameBegun = false;
     // A closed window ends the loop before any input is read or any rule runs.
     const bool played = !window->isClosed();
@@ -105,7 +115,117 @@ bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
         if (!running)
             endRecording();
     }
+    // A game asked for from a panel closed in the same frame is not watched.
+    const Hud& hud = presentation.hud;
+    if (running && toWatch && (toWatchFromHall ? hud.hallOfFameShown() : hud.controlsShown()))
+        startWatching();
+    toWatch.reset();
     return running;
+}
+
+bool CameraTrackListener::watchFrame(float seconds, OIS::Keyboard* keys, const std::string& hint)
+{
+    if (modes.needsLayout(*window))
+        windowResized(window);
+    // Watching, F1 opens nothing; a game watched inside another says how to go back.
+    presentation.hud.showHint(hint);
+    return viewer->frame(*this, seconds, keys);
+}
+
+bool CameraTrackListener::watchInside(const Ogre::FrameEvent& evt)
+{
+    if (window->isClosed())
+        return false;
+    // The devices are read as in play (a pad's news never waits) for the way back and quit.
+    FrameInput asked;
+    if (inputManager != nullptr)
+    {
+        std::vector<std::string> news;
+        asked = readDevices(*inputManager, bindings, news);
+        for (const std::string& line : news)
+            Ogre::LogManager::getSingleton().logMessage(line);
+    }
+    switch (watched->frame(evt, asked, inputManager != nullptr ? inputManager->keyboard : nullptr))
+    {
+    case WatchedGame::Step::Watching:
+        return true;
+    case WatchedGame::Step::Quit:
+        return false;
+    case WatchedGame::Step::Back:
+        break;
+    }
+    stopWatching();
+    return true;
+}
+
+void CameraTrackListener::askToWatch(const std::string& path, bool fromHall)
+{
+    auto tape = std::make_unique<ReplayTape>();
+    std::string problem, said;
+    // The live game waits while another plays: one set going again behind the panel (P)
+    // must be paused first, as its recording has it.
+    if (player->alive && !paused)
+        said = "The game is running: pause it first (P)";
+    else if (loadReplay(path, *tape, problem))
+    {
+        toWatch = std::move(tape);
+        toWatchPath = path;
+        toWatchFromHall = fromHall;
+        return;
+    }
+    else
+    {
+        Ogre::LogManager::getSingleton().logMessage("The game cannot be watched: " + problem);
+        const std::size_t why = problem.rfind("cannot be played: ");
+        said = "Its replay cannot be played: " +
+               (why == std::string::npos ? problem : problem.substr(why + 18));
+        if (said.size() > 72)
+            said = said.substr(0, 69) + "...";
+    }
+    if (fromHall && fame)
+        fameBrowser.refuse(said, fame->hall(), presentation.hud);
+    else
+        controlsPanel.refuse(presentation.hud, said);
+}
+
+void CameraTrackListener::startWatching()
+{
+    SharedLook look(*background);
+    presentation.hud.fitToDesign();
+    setScoreLine(startingScoreLine);
+    const std::vector<OIS::KeyCode> back = keysFor(bindings, Action::HallOfFame);
+    const std::string hint =
+        (back.empty() ? std::string("F1") : keyName(back.front())) + ": your game";
+    Ogre::LogManager::getSingleton().logMessage("Watching " + toWatchPath +
+                                                " inside the game, which waits");
+    watched =
+        std::make_unique<WatchedGame>(window, platform, std::move(*toWatch), std::move(look), hint);
+    // The watched game's own listener took the last words: they stay this game's.
+    sayLastWordsOnLostDisplay();
+}
+
+void CameraTrackListener::stopWatching()
+{
+    watched.reset();
+    // The window may have changed while watching.
+    presentation.hud.fitTo(window->getWidth(), window->getHeight());
+    Ogre::LogManager::getSingleton().logMessage("Back to the game after watching");
+}
+
+void CameraTrackListener::browseHallOfFame()
+{
+    Hud& hud = presentation.hud;
+    // Over a game that waits (P may have set it going behind the hall: the arrows swim then).
+    const bool browsing = hud.hallOfFameShown() && !hud.controlsShown() && player->alive && paused;
+    const int row =
+        fameBrowser.frame(*inputManager->keyboard, bindings, browsing, fame->hall(), input, hud);
+    if (row < 0)
+        return;
+    const FameEntry& game = fame->hall().entries[std::size_t(row)];
+    if (game.replay.empty())
+        fameBrowser.refuse("No replay was kept of this game", fame->hall(), hud);
+    else
+        askToWatch(fame->folder() + "/" + game.replay, true);
 }
 
 bool CameraTrackListener::playFrame(float dt)
@@ -117,7 +237,14 @@ bool CameraTrackListener::playFrame(float dt)
         timers.hookTimerDrawn = true;
     }
     if (!watching && inputManager != nullptr && inputManager->keyboard != nullptr)
-        controlsPanel.frame(*inputManager->keyboard, bindings, settings, input, presentation.hud);
+    {
+        if (controlsPanel.frame(*inputManager->keyboard, bindings, settings, input,
+                                presentation.hud) &&
+            recording)
+            askToWatch(recording->lastGame(), false);
+        if (fame)
+            browseHallOfFame();
+    }
     if (!ExampleFrameListener::playFrame(dt))
         return false;
     // A new game starts its clocks with the next frame, as the first game did.
@@ -180,7 +307,8 @@ void CameraTrackListener::togglePanel(bool hallOfFame)
     {
         hud.toggleControls();
         if (hud.controlsShown() && !watching)
-            controlsPanel.open(hud, bindings, settings.choices().pacePercent);
+            controlsPanel.open(hud, bindings, settings.choices().pacePercent,
+                               recording && !recording->lastGame().empty());
         else
             controlsPanel.close(hud, bindings, settings.choices().pacePercent);
     }

@@ -2,6 +2,7 @@
 
 #include "game/BestScoreFile.h"
 #include "game/ControlsPanel.h"
+#include "game/FameBrowser.h"
 #include "game/GamePresentation.h"
 #include "game/HallOfFameFile.h"
 #include "game/LiveRecording.h"
@@ -16,6 +17,7 @@
 
 class Dice;
 class ReplayDice;
+class WatchedGame;
 
 // The clocks of the game rules; they run only while the game is not paused.
 struct GameTimers
@@ -58,6 +60,11 @@ public:
     // Plays the recorded game instead of the devices, at the pace the player chooses with
     // 1 to 4 (P pauses, Escape or Q stops); the keyboard does nothing else.
     void watch(std::unique_ptr<ReplayPlayback> playback, ReplayDice& dice);
+    // A drawn frame of the recorded game being watched, its keys read from `keys`, with
+    // `hint` where the controls hint goes; false to stop.
+    bool watchFrame(float seconds, OIS::Keyboard* keys, const std::string& hint);
+    // A recorded game is being watched inside this live one, which waits.
+    bool watchingInside() const { return watched != nullptr; }
     // One recorded frame, played as it was: a resize or a loss of focus just before it,
     // then its input for its time; false when the recorded game quit in it.
     bool playRecorded(const ReplayFrame& frame);
@@ -113,6 +120,19 @@ private:
     // A live game ended (GAME OVER or a quit), recorded in `replay`: it may enter the hall of
     // fame, which then shows under GAME OVER with its row marked.
     void enterHallOfFame(const std::string& replay);
+    // Up, Down and Return in the hall of fame while it shows over a game in play.
+    void browseHallOfFame();
+    // The game in the file is to be watched inside this one from the end of this frame; a
+    // file that cannot be played is said where it was asked for (`fromHall`, or the panel).
+    void askToWatch(const std::string& path, bool fromHall);
+    // This game waits while the asked game plays in the window; the watched game's HUD starts
+    // as the resources give it.
+    void startWatching();
+    // Back to this game as it was, the HUD laid out for the window as it is now.
+    void stopWatching();
+    bool watchInside(const Ogre::FrameEvent& evt);
+    // A lost display saves this game's best score on the way out.
+    void sayLastWordsOnLostDisplay();
 
     GameTimers timers;
     Dice& dice;
@@ -132,4 +152,9 @@ private:
     std::unique_ptr<LiveRecording> recording;
     std::unique_ptr<HallOfFameFile> fame; // the live game's; none while a replay is watched
     std::unique_ptr<ReplayViewer> viewer;
+    FameBrowser fameBrowser;
+    std::unique_ptr<ReplayTape> toWatch; // asked for in this frame
+    std::string toWatchPath;
+    bool toWatchFromHall = false;
+    std::unique_ptr<WatchedGame> watched; // while a recorded game plays inside this one
 };

@@ -8,9 +8,9 @@
 
 #include <algorithm>
 
-void ControlsPanel::open(Hud& hud, const Bindings& keys, int pacePercent)
+void ControlsPanel::open(Hud& hud, const Bindings& keys, int pacePercent, bool lastGameThere)
 {
-    chooser = std::make_unique<KeyChooser>(keys, pacePercent);
+    chooser = std::make_unique<KeyChooser>(keys, pacePercent, lastGameThere);
     justOpened = true;
     said.clear();
     show(hud);
@@ -22,11 +22,19 @@ void ControlsPanel::close(Hud& hud, const Bindings& keys, int pacePercent)
     hud.showControls(KeyChooser(keys, pacePercent).rows(), -1, "");
 }
 
-void ControlsPanel::frame(const OIS::Keyboard& keyboard, Bindings& bindings, SettingsFile& settings,
-                          FrameInput& input, Hud& hud)
+void ControlsPanel::refuse(Hud& hud, const std::string& why)
 {
     if (!chooser)
         return;
+    chooser->tell(why);
+    show(hud);
+}
+
+bool ControlsPanel::frame(const OIS::Keyboard& keyboard, Bindings& bindings, SettingsFile& settings,
+                          FrameInput& input, Hud& hud)
+{
+    if (!chooser)
+        return false;
     std::vector<OIS::KeyCode> pressed = keyPresses.read(keyboard);
     // The keys held as the panel opens (its own among them) were pressed before it.
     if (justOpened)
@@ -65,6 +73,7 @@ void ControlsPanel::frame(const OIS::Keyboard& keyboard, Bindings& bindings, Set
     if (quitKey)
         holdAction(input, Action::Quit);
     show(hud);
+    return chooser->takeWatchRequest();
 }
 
 void ControlsPanel::show(Hud& hud)

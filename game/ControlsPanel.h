@@ -18,13 +18,18 @@ struct FrameInput;
 class ControlsPanel
 {
 public:
-    // The panel opens on these keys and pace, or closes; either way the HUD lists the keys.
-    void open(Hud& hud, const Bindings& keys, int pacePercent);
+    // The panel opens on these keys and pace (and a row for the last game, when one is there
+    // to watch), or closes; either way the HUD lists the keys.
+    void open(Hud& hud, const Bindings& keys, int pacePercent, bool lastGameThere);
     void close(Hud& hud, const Bindings& keys, int pacePercent);
     // One frame of the live keyboard: a choice changes `bindings` and is saved; while the
-    // panel shows, the frame's actions keep only what asks for more than the panel.
-    void frame(const OIS::Keyboard& keyboard, Bindings& bindings, SettingsFile& settings,
+    // panel shows, the frame's actions keep only what asks for more than the panel. True when
+    // the player asked to watch the last game.
+    bool frame(const OIS::Keyboard& keyboard, Bindings& bindings, SettingsFile& settings,
                FrameInput& input, Hud& hud);
+
+    // Why the last game cannot be watched, said on the panel until the next key.
+    void refuse(Hud& hud, const std::string& why);
 
 private:
     void show(Hud& hud);

@@ -17,6 +17,8 @@ public:
     HallOfFameFile(Platform& platform, std::string replayFolder);
 
     const HallOfFame& hall() const { return kept; }
+    // Where the entries' replays are kept.
+    const std::string& folder() const { return replayFolder; }
     // A finished game, recorded in `replayPath` (empty: not recorded): its row, or -1 when
     // it does not enter. The game that falls out takes its replay with it.
     int enter(FameEntry game, const std::string& replayPath);

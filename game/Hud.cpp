@@ -123,14 +123,20 @@ void Hud::showPace(int percent)
 
 void Hud::showControlsHint(bool shown, bool onPad)
 {
-    const int state = shown ? 1 + int(onPad) : 0;
-    if (state == hintShown)
+    showHint(!shown ? "" : onPad ? "Back: controls" : "F1: controls");
+}
+
+void Hud::showHint(const std::string& text)
+{
+    if (hintWritten && text == hint)
         return;
-    hintShown = state;
-    setCaption("HintTextArea", onPad ? "Back: controls" : "F1: controls");
+    hintWritten = true;
+    hint = text;
+    if (!text.empty())
+        setCaption("HintTextArea", text);
     if (Ogre::OverlayElement* panel = findOverlayElement("HintPanel"))
     {
-        if (shown)
+        if (!text.empty())
             panel->show();
         else
             panel->hide();
@@ -149,13 +155,16 @@ void Hud::showNewGameHint(bool shown, bool withPad)
     showOverlay(newGame, shown);
 }
 
-void Hud::fillHallOfFame(const std::vector<std::string>& rows, int marked)
+void Hud::fillHallOfFame(const std::vector<std::string>& rows, int marked,
+                         const std::string& footer)
 {
     std::string text = "HALL OF FAME";
     if (rows.empty())
         text += "\nNo game yet: the ten best games are kept here, with their replays";
     for (std::size_t i = 0; i < rows.size(); ++i)
         text += (int(i) == marked ? "\n>  " : "\n    ") + rows[i] + (int(i) == marked ? "  <" : "");
+    if (!footer.empty())
+        text += "\n\n" + footer;
     setCaption("FameTextArea", text);
 }
 

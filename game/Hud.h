@@ -23,6 +23,9 @@ public:
     // The hint at the bottom left names the button that opens the controls on the device in
     // use: F1, or the pad's Back.
     void showControlsHint(bool shown, bool onPad);
+    // Any other hint in the same place (how to leave a game watched inside this one); empty
+    // hides it.
+    void showHint(const std::string& text);
     // F1: the panel that lists every key.
     void toggleControls();
     // The panel's rows (each action with its keys, the game speed), the row picked (-1:
@@ -35,8 +38,10 @@ public:
     void showNewBest(bool shown);
     // "Press Return for a new game", naming the pad's button when a pad is there.
     void showNewGameHint(bool shown, bool withPad);
-    // The hall of fame's rows under its title, the row `marked` (-1: none) pointed at.
-    void fillHallOfFame(const std::vector<std::string>& rows, int marked);
+    // The hall of fame's rows under its title, the row `marked` (-1: none) pointed at, and a
+    // line under them (how to choose a game to watch, or why it cannot be).
+    void fillHallOfFame(const std::vector<std::string>& rows, int marked,
+                        const std::string& footer = "");
     void showHallOfFame(bool shown);
     bool hallOfFameShown() const;
     // "REPLAY" and how the recorded game is being watched; empty hides it.
@@ -46,6 +51,8 @@ public:
     void noteReplayKept(const std::string& path, const std::string& label = "This game's replay");
     // Lays the HUD out for a window of this size.
     void fitTo(unsigned width, unsigned height) { layout.fitTo(width, height); }
+    // Lays the HUD out as the scripts placed it, for another HUD to take it from there.
+    void fitToDesign() { layout.fitToDesign(); }
 
 private:
     void writeControls();
@@ -60,5 +67,6 @@ private:
     int selectedRow = -1;
     std::string controlsPrompt;
     std::string replayLabel, replayPath; // the note under the rows, when a replay was kept
-    int hintShown = -1; // as last asked: -1 never, 0 hidden, 1 for the keyboard, 2 for a pad
+    bool hintWritten = false;
+    std::string hint; // as last written; empty: hidden
 };

@@ -64,6 +64,11 @@ void HudLayout::take(Ogre::OverlayElement* element, Anchor anchor, bool topLevel
             take(child, anchor, false);
 }
 
+void HudLayout::fitToDesign()
+{
+    fitTo(unsigned(kDesignWidth), unsigned(kDesignHeight));
+}
+
 void HudLayout::fitTo(unsigned windowWidth, unsigned windowHeight)
 {
     const float width = float(windowWidth), height = float(windowHeight);

@@ -20,6 +20,9 @@ public:
     HudLayout();
 
     void fitTo(unsigned width, unsigned height);
+    // Puts every piece back at its 1024x768 design place, for another HUD over the same
+    // overlays (a game watched inside this one) to take them as the scripts placed them.
+    void fitToDesign();
 
 private:
     enum class Anchor

@@ -11,6 +11,9 @@
 LiveRecording::LiveRecording(std::unique_ptr<GameRecorder> recorder_, ReplayDice& dice_)
     : recorder(std::move(recorder_)), dice(dice_)
 {
+    const std::string before = newestRecordedReplay(recorder->folderName());
+    if (!before.empty())
+        lastEnded = recorder->folderName() + "/" + before;
 }
 
 void LiveRecording::begin(CameraTrackListener& game)
@@ -66,7 +69,10 @@ void LiveRecording::endGame(CameraTrackListener& game)
     gameOpen = false;
     const bool whole = recorder->recording();
     if (whole)
+    {
         recorder->end(game.gameEnd(), setsBest(game));
+        lastEnded = recorder->path();
+    }
     game.enterHallOfFame(whole ? recorder->path() : "");
 }
 

@@ -28,6 +28,9 @@ public:
     // The file of this game, and how much of it is kept in the player's words.
     const std::string& path() const { return recorder->path(); }
     std::string kept() const { return recorder->keptText(); }
+    // The file of the last game played to its end (this one once it is over): of this
+    // session, or else the newest the folder holds from before; empty when there is none.
+    const std::string& lastGame() const { return lastEnded; }
 
 private:
     bool setsBest(const CameraTrackListener& game) const;
@@ -36,4 +39,5 @@ private:
     ReplayDice& dice;
     int bestAtStart = 0;   // the best score as the recorded game began
     bool gameOpen = false; // begun and not ended yet
+    std::string lastEnded; // the file of the last game that ended
 };

@@ -43,9 +43,8 @@ void ReplayViewer::start(CameraTrackListener& game)
         Ogre::LogManager::getSingleton().logMessage("The replay was " + otherVersion);
 }
 
-bool ReplayViewer::readKeys(CameraTrackListener& game)
+bool ReplayViewer::readKeys(OIS::Keyboard* keys)
 {
-    OIS::Keyboard* keys = game.inputManager != nullptr ? game.inputManager->keyboard : nullptr;
     if (keys == nullptr)
         return true;
     keys->capture();
@@ -61,9 +60,9 @@ bool ReplayViewer::readKeys(CameraTrackListener& game)
     return true;
 }
 
-bool ReplayViewer::frame(CameraTrackListener& game, float seconds)
+bool ReplayViewer::frame(CameraTrackListener& game, float seconds, OIS::Keyboard* keys)
 {
-    if (game.window->isClosed() || !readKeys(game))
+    if (game.window->isClosed() || !readKeys(keys))
         return false;
     if (!paused)
         budget += seconds * kWatchSpeeds[speed];

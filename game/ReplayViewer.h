@@ -5,6 +5,10 @@
 #include <memory>
 
 class CameraTrackListener;
+namespace OIS
+{
+class Keyboard;
+}
 class ReplayDice;
 
 // Watching a recorded game in the game's window: the recorded frames are played through the
@@ -18,13 +22,14 @@ public:
 
     // The game takes over what the recording began with.
     void start(CameraTrackListener& game);
-    // The recorded frames due in this many seconds of the viewer's time; false to stop.
-    bool frame(CameraTrackListener& game, float seconds);
+    // The recorded frames due in this many seconds of the viewer's time, the viewer's keys
+    // read from `keys` (none: no keys); false to stop.
+    bool frame(CameraTrackListener& game, float seconds, OIS::Keyboard* keys);
     const ReplayPlayback& playback() const { return *tape; }
 
 private:
     // The viewer's own keys: P, 1 to 4; false for Escape or Q.
-    bool readKeys(CameraTrackListener& game);
+    bool readKeys(OIS::Keyboard* keys);
     void sayWhereItWentAnotherWay();
     void showState(CameraTrackListener& game);
 

@@ -8,9 +8,16 @@
 #include <algorithm>
 #include <iterator>
 
-KeyChooser::KeyChooser(const Bindings& bindings_, int pacePercent_)
-    : bindings(bindings_), pacePercent(pacePercent_)
+KeyChooser::KeyChooser(const Bindings& bindings_, int pacePercent_, bool lastGameThere)
+    : bindings(bindings_), pacePercent(pacePercent_), lastGame(lastGameThere)
 {
+}
+
+bool KeyChooser::takeWatchRequest()
+{
+    const bool asked = watchAsked;
+    watchAsked = false;
+    return asked;
 }
 
 bool KeyChooser::movesAbout(OIS::KeyCode key)
@@ -25,6 +32,11 @@ bool KeyChooser::movesAbout(OIS::KeyCode key)
 bool KeyChooser::onSpeedRow() const
 {
     return row == int(actionsOffered().size());
+}
+
+bool KeyChooser::onLastGameRow() const
+{
+    return lastGame && row == int(actionsOffered().size()) + 1;
 }
 
 Action KeyChooser::rowAction() const
@@ -70,6 +82,7 @@ bool KeyChooser::press(OIS::KeyCode key)
     // Escape and Q quit the game around the panel, whatever it waits for.
     if (key == OIS::KC_ESCAPE || key == OIS::KC_Q)
         return false;
+    told.clear();
     if (state == State::KeyInUse && key == OIS::KC_RETURN)
         return offer(candidate, true);
     if (state != State::Choosing)
@@ -84,7 +97,7 @@ bool KeyChooser::press(OIS::KeyCode key)
             return false;
         return offer(key, false);
     }
-    const int rowCount = int(actionsOffered().size()) + 1;
+    const int rowCount = int(actionsOffered().size()) + 1 + int(lastGame);
     switch (key)
     {
     case OIS::KC_UP:
@@ -102,8 +115,11 @@ bool KeyChooser::press(OIS::KeyCode key)
     case OIS::KC_RETURN:
     case OIS::KC_NUMPADENTER:
         if (onSpeedRow())
-        {
             return stepPace(1, true); // Return goes round all three
+        if (onLastGameRow())
+        {
+            watchAsked = true;
+            return false;
         }
         state = State::WaitingForKey;
         note.clear();
@@ -126,6 +142,8 @@ std::vector<ChooserRow> KeyChooser::rows() const
                   actionsOffered().begin())]
             .value += ", Alt+" + keyName(newGame.front());
     shown.push_back({"Game speed", std::to_string(pacePercent) + " %"});
+    if (lastGame)
+        shown.push_back({"The last game", "Return: watch it"});
     return shown;
 }
 
@@ -141,6 +159,14 @@ std::string KeyChooser::prompt() const
                ": Return swaps, Backspace keeps";
     case State::Choosing:
         break;
+    }
+    if (!told.empty())
+        return told;
+    if (onLastGameRow())
+    {
+        const std::vector<OIS::KeyCode> back = keysFor(bindings, Action::HallOfFame);
+        return "Up, Down: choose a row; Return: watch the last game here (" +
+               keyName(back.empty() ? OIS::KC_TAB : back.front()) + ": back to this one)";
     }
     return onSpeedRow() ? "Up, Down: choose a row; Left, Right: game speed, from the next game"
                         : "Up, Down: choose a row; Return: choose its key";

@@ -60,6 +60,25 @@ void sampleNearest(const Panel& panel)
     forEachUnit(panel, [&nearest](Ogre::TextureUnitState& unit) { unit.setSampler(nearest); });
 }
 
+std::vector<Ogre::SamplerPtr> panelSamplers(const Panel& panel)
+{
+    std::vector<Ogre::SamplerPtr> samplers;
+    forEachUnit(panel, [&samplers](Ogre::TextureUnitState& unit)
+                { samplers.push_back(unit.getSampler()); });
+    return samplers;
+}
+
+void setPanelSamplers(const Panel& panel, const std::vector<Ogre::SamplerPtr>& samplers)
+{
+    std::size_t next = 0;
+    forEachUnit(panel,
+                [&samplers, &next](Ogre::TextureUnitState& unit)
+                {
+                    if (next < samplers.size())
+                        unit.setSampler(samplers[next++]);
+                });
+}
+
 void clampPicturesAtTheirEdges()
 {
     Ogre::TextureManager::getSingleton().getDefaultSampler()->setAddressingMode(Ogre::TAM_CLAMP);

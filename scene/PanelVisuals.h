@@ -4,6 +4,9 @@
 #include "rules/Rect.h"
 
 #include <OgreBillboardSet.h>
+#include <OgreTextureUnitState.h>
+
+#include <vector>
 
 // Makes one flat rectangle of the tank: a node under the scene root carrying a billboard
 // set with a single white billboard of the given size, origin and material.
@@ -22,6 +25,11 @@ void sampleNearest(const Panel& panel);
 // Samples the panel's picture as the engine's defaults say again (the shared sampler
 // that the filtering key changes).
 void followDefaultSampling(const Panel& panel);
+
+// The samplers the panel's picture is drawn with, one a texture unit, and putting them back
+// (the water's sampling is shared by every tank drawn in the window).
+std::vector<Ogre::SamplerPtr> panelSamplers(const Panel& panel);
+void setPanelSamplers(const Panel& panel, const std::vector<Ogre::SamplerPtr>& samplers);
 
 // Edges every picture that follows the engine's defaults by clamping, so that smoothing
 // never blends in texels from the opposite edge.

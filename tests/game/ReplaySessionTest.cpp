@@ -55,6 +55,17 @@ void fidget(PlayableTank& tank, std::mt19937& random, std::unique_ptr<VirtualPad
         --plugs;
         pad = pad ? nullptr : std::make_unique<VirtualPad>();
     }
+    else if (roll < 45 && tank.listener->heads().controlsShown())
+    {
+        // Up to the last game's row (from the top, Up goes round to it), then watch it.
+        const bool onLastGame =
+            tank.engine.caption("ControlsActionsTextArea").find("> The last game") !=
+            std::string::npos;
+        tank.keyboard.press(onLastGame ? OIS::KC_RETURN : OIS::KC_UP);
+    }
+    else if (roll < 48 && tank.listener->heads().hallOfFameShown() &&
+             !tank.listener->heads().controlsShown())
+        tank.keyboard.press(OIS::KC_RETURN); // watch the game chosen in the hall
     else if (roll < 60)
         tank.mouse.move(int(random() % 40) - 20, int(random() % 40) - 20, true);
     if (pad && roll % 7 == 0)
@@ -64,6 +75,44 @@ void fidget(PlayableTank& tank, std::mt19937& random, std::unique_ptr<VirtualPad
         lean.start = roll % 91 == 0;
         pad->hold(lean);
     }
+}
+
+// How the live game stands, and what the player sees of it: a game watched inside it leaves
+// both as they were.
+std::string liveState(const PlayableTank& tank)
+{
+    return checkText(tank.listener->tankCheck()) + " paused " +
+           std::to_string(tank.listener->paused);
+}
+
+std::string liveLook(PlayableTank& tank)
+{
+    const Hud& hud = tank.listener->heads();
+    return "hall " + std::to_string(hud.hallOfFameShown()) + " panel " +
+           std::to_string(hud.controlsShown()) + " banner " +
+           std::to_string(tank.engine.overlayVisible("GameOverOverlay")) + " | " +
+           tank.engine.caption("ScoreTextArea") + " | " + tank.engine.caption("BestTextArea") +
+           " | " + tank.engine.caption("GameOverTextArea");
+}
+
+// Runs one frame. A game watched inside the live one, begun at the end of a frame, leaves
+// the live game as the frame left it, looking as it did before.
+bool frameAround(PlayableTank& tank, float dt, std::string& before, int& watches)
+{
+    const bool wasInside = tank.listener->watchingInside();
+    const std::string look = wasInside ? "" : liveLook(tank);
+    const bool running = tank.frame(dt);
+    if (!wasInside && tank.listener->watchingInside())
+    {
+        before = liveState(tank) + " " + look;
+        EXPECT_TRUE(tank.listener->paused || !tank.world.player.alive) << "watching, it waits";
+    }
+    if (wasInside && !tank.listener->watchingInside())
+    {
+        ++watches;
+        EXPECT_EQ(liveState(tank) + " " + liveLook(tank), before) << "after watching a game";
+    }
+    return running;
 }
 
 std::string fileBytes(const std::string& path)
@@ -77,7 +126,8 @@ std::string fileBytes(const std::string& path)
 TEST(ReplaySessions, EveryFileASeededPlayerLeavesPlaysTheSameAndTheBestIsKept)
 {
     Gamepads pads("gamecontrollerdb.txt");
-    int quitsAboveTheBest = 0, gamesChecked = 0;
+    int quitsAboveTheBest = 0, gamesChecked = 0, watches = 0, fromTheHall = 0, lastGames = 0;
+    std::string before;
     for (unsigned seed = 1; seed <= 250; ++seed)
     {
         std::mt19937 random(seed);
@@ -105,13 +155,16 @@ TEST(ReplaySessions, EveryFileASeededPlayerLeavesPlaysTheSameAndTheBestIsKept)
                                 !(last && tank.world.player.score > tank.listener->bestScore());
                  ++frame)
             {
-                ASSERT_LT(frame, 20000) << "seed " << seed << ": the player never lost";
+                ASSERT_LT(frame, 20000)
+                    << "seed " << seed << ": the player never lost" << liveState(tank)
+                    << liveLook(tank) << tank.listener->watchingInside()
+                    << tank.engine.logCatcher.lines.back();
                 steer(tank, last); // careless games end soon
                 fidget(tank, random, pad, plugs);
                 const float dt =
                     game == 0 && frame == longFrameAt ? 65.005f : float(10 + random() % 30) / 1000;
                 gameSeconds += dt;
-                running = tank.frame(dt);
+                running = frameAround(tank, dt, before, watches);
             }
             games.emplace_back(path, tank.world.player.score);
             if (last)
@@ -131,18 +184,26 @@ TEST(ReplaySessions, EveryFileASeededPlayerLeavesPlaysTheSameAndTheBestIsKept)
                 if (frame % 2 == 0)
                     fidget(tank, random, pad, plugs);
                 const bool panel = tank.listener->heads().controlsShown();
-                const Action next = panel                   ? Action::Controls
-                                    : tank.listener->paused ? Action::Pause
-                                                            : Action::NewGame;
+                const Action next = tank.listener->watchingInside() ? Action::HallOfFame
+                                    : panel                         ? Action::Controls
+                                    : tank.listener->paused         ? Action::Pause
+                                                                    : Action::NewGame;
                 if (frame > 20 && frame % 3 == 0)
                     tank.keyboard.press(panel && frame % 2 != 0
                                             ? OIS::KC_BACK
                                             : keysFor(tank.listener->bindings, next).front());
                 gameSeconds += 0.02;
-                running = tank.frame(0.02f);
+                running = frameAround(tank, 0.02f, before, watches);
             }
         }
         tank.listener->endRecording();
+        // Every game watched inside the live one played as it was recorded.
+        for (const std::string& line : tank.engine.logCatcher.lines)
+        {
+            EXPECT_NE(line.rfind("The replay ", 0), 0u) << "seed " << seed << ": " << line;
+            if (line.rfind("Watching ", 0) == 0)
+                ++(line.find("/fame-") != std::string::npos ? fromTheHall : lastGames);
+        }
 
         // The first game is the best until one beats it.
         int best = games[0].second;
@@ -179,6 +240,9 @@ TEST(ReplaySessions, EveryFileASeededPlayerLeavesPlaysTheSameAndTheBestIsKept)
             fs::remove_all(folder);
     }
     EXPECT_GT(quitsAboveTheBest, 0) << "no session quit above the best";
+    EXPECT_GT(fromTheHall, 10) << "games were seldom watched from the hall";
+    EXPECT_GT(lastGames, 10) << "the last game was seldom watched from the panel";
+    EXPECT_GT(watches, (fromTheHall + lastGames) / 2) << "watching seldom gave the live game back";
     EXPECT_EQ(gamesChecked, 750) << "a session stopped short";
 }
 

@@ -278,3 +278,26 @@ TEST(Bindings, TheChooserPicksRowsWaitsForAKeyAndNamesAKeyInUse)
             EXPECT_EQ(keysFor(chooser.keys(), after.action), after.keys);
     }
 }
+
+// With a last game to watch, a row after the speed offers it: Return there asks to watch it,
+// once, and waits for no key; without one, Up from the top goes round to the speed.
+TEST(KeyChooser, TheLastGamesRowAsksToWatchIt)
+{
+    KeyChooser chooser(defaultBindings(), 100, true);
+    EXPECT_FALSE(chooser.press(OIS::KC_UP));
+    EXPECT_EQ(chooser.rows()[std::size_t(chooser.selected())].caption, "The last game");
+    EXPECT_FALSE(chooser.press(OIS::KC_RETURN));
+    EXPECT_FALSE(chooser.waiting());
+    EXPECT_TRUE(chooser.takeWatchRequest());
+    EXPECT_FALSE(chooser.takeWatchRequest());
+    chooser.tell("Its replay cannot be played: cut short");
+    EXPECT_EQ(chooser.prompt(), "Its replay cannot be played: cut short");
+    chooser.press(OIS::KC_UP);
+    EXPECT_EQ(chooser.prompt(),
+              "Up, Down: choose a row; Left, Right: game speed, from the next game");
+    EXPECT_FALSE(chooser.takeWatchRequest());
+
+    KeyChooser without(defaultBindings(), 100);
+    without.press(OIS::KC_UP);
+    EXPECT_EQ(without.rows()[std::size_t(without.selected())].caption, "Game speed");
+}

@@ -1,0 +1,100 @@
+#include "game/FameBrowser.h"
+
+#include "game/Hud.h"
+#include "input/FrameInput.h"
+#include "input/KeyNames.h"
+
+#include <OgreLogManager.h>
+
+#include <algorithm>
+
+namespace
+{
+bool browsesTheHall(OIS::KeyCode key)
+{
+    return key == OIS::KC_UP || key == OIS::KC_DOWN || key == OIS::KC_RETURN ||
+           key == OIS::KC_NUMPADENTER;
+}
+} // namespace
+
+int FameBrowser::frame(const OIS::Keyboard& keyboard, const Bindings& bindings, bool browsing,
+                       const HallOfFame& hall, FrameInput& input, Hud& hud)
+{
+    std::vector<OIS::KeyCode> pressed = keyPresses.read(keyboard);
+    if (!browsing)
+    {
+        if (wasBrowsing)
+            hud.fillHallOfFame(fameLines(hall), -1);
+        wasBrowsing = false;
+        swallowed.clear();
+        return -1;
+    }
+    // The keys held as the hall opens were pressed before it.
+    if (!wasBrowsing)
+    {
+        pressed.clear();
+        row = 0;
+        told.clear();
+        written = false;
+    }
+    wasBrowsing = true;
+    const int games = int(hall.entries.size());
+    row = std::clamp(row, 0, std::max(games - 1, 0));
+    int asked = -1;
+    for (OIS::KeyCode key : pressed)
+    {
+        if (!browsesTheHall(key))
+            continue;
+        swallowed.push_back(key);
+        told.clear();
+        if (games == 0)
+            continue;
+        if (key == OIS::KC_UP)
+            row = (row + games - 1) % games;
+        else if (key == OIS::KC_DOWN)
+            row = (row + 1) % games;
+        else
+            asked = row;
+    }
+    swallowed.erase(std::remove_if(swallowed.begin(), swallowed.end(),
+                                   [&keyboard](OIS::KeyCode key)
+                                   { return !keyboard.isKeyDown(key); }),
+                    swallowed.end());
+    const auto asks = [this, &keyboard](OIS::KeyCode key)
+    {
+        return !browsesTheHall(key) && keyboard.isKeyDown(key) &&
+               std::find(swallowed.begin(), swallowed.end(), key) == swallowed.end();
+    };
+    input.actions = actionsHeld(bindings, asks);
+    show(bindings, hall, hud);
+    return asked;
+}
+
+void FameBrowser::refuse(const std::string& why, const HallOfFame& hall, Hud& hud)
+{
+    told = why;
+    written = false;
+    hud.fillHallOfFame(fameLines(hall), row, told);
+}
+
+void FameBrowser::show(const Bindings& bindings, const HallOfFame& hall, Hud& hud)
+{
+    std::string line = told;
+    if (line.empty() && !hall.entries.empty())
+    {
+        const std::vector<OIS::KeyCode> back = keysFor(bindings, Action::HallOfFame);
+        line = "Up, Down: choose a game    Return: watch it    " +
+               (back.empty() ? std::string("Escape: quit") : keyName(back.front()) + ": back");
+    }
+    const int marked = hall.entries.empty() ? -1 : row;
+    if (written && line == footer && marked == shownRow)
+        return;
+    const std::vector<std::string> rows = fameLines(hall);
+    if (marked >= 0 && marked != shownRow)
+        Ogre::LogManager::getSingleton().logMessage("The hall of fame points at " +
+                                                    rows[std::size_t(marked)]);
+    written = true;
+    footer = line;
+    shownRow = marked;
+    hud.fillHallOfFame(rows, marked, line);
+}

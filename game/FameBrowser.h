@@ -1,0 +1,37 @@
+#pragma once
+
+#include "input/Bindings.h"
+#include "input/KeyPresses.h"
+#include "rules/HallOfFame.h"
+
+#include <string>
+#include <vector>
+
+class Hud;
+struct FrameInput;
+
+// The hall of fame as the player browses it over a game it pauses: Up and Down choose a
+// game, Return asks to watch it. While it is browsed those keys ask the game for nothing
+// else; Escape and Q quit, and the hall's own key closes it, as everywhere.
+class FameBrowser
+{
+public:
+    // One frame of the live keyboard. `browsing`: the hall shows over a game in play. Returns
+    // the row the player asked to watch, or -1.
+    int frame(const OIS::Keyboard& keyboard, const Bindings& bindings, bool browsing,
+              const HallOfFame& hall, FrameInput& input, Hud& hud);
+    // Why the chosen game cannot be watched, under the rows until the next key.
+    void refuse(const std::string& why, const HallOfFame& hall, Hud& hud);
+
+private:
+    void show(const Bindings& bindings, const HallOfFame& hall, Hud& hud);
+
+    KeyPresses keyPresses;
+    bool wasBrowsing = false;
+    int row = 0;
+    std::string told;     // why the chosen game cannot be watched
+    bool written = false; // the rows below are on the HUD
+    std::string footer;   // as last shown
+    int shownRow = -1;
+    std::vector<OIS::KeyCode> swallowed; // pressed for the hall and still held
+};
