@@ -3,10 +3,11 @@ however the game ends, the controls panel on F1 (the game waits), the sound swit
 remembered, full screen on F11, and the pause when the window loses focus."""
 import os
 import re
+import subprocess
 import time
 import unittest
 
-from harness import (NOBODY, ORANGE, PAUSED_LINE, Display, Game, GameTestCase, banner_shown,
+from harness import (NOBODY, ORANGE, PAUSED_LINE, RUN_DIR, Display, Game, GameTestCase, banner_shown,
                      open_to_nobody, play_until_game_over, score_line_shown,
                      start_window_manager, strip_over_black, tank_shown,
                      world_to_pixel)
@@ -36,6 +37,11 @@ def sound_off_shown(shot):
 def new_game_line_shown(shot):
     """"Press Return for a new game": light letters on a dark strip under the banner."""
     return shot.count(300, 545, 424, 28, lambda r, g, b: min(r, g, b) > 200) > 150
+
+
+def replay_strip_shown(shot):
+    """The replay's strip under BEST, where it crosses the black right side panel."""
+    return strip_over_black(shot, 990, 60, 14, 26)
 
 
 def outside_the_panel_differs(before, after):
@@ -111,6 +117,20 @@ class NewGame(GameTestCase):
         self.assertEqual(game.log_count(RECORDING_LINE), 2)
         self.assertTrue(player_at_start(fresh))
         self.assertFalse(new_game_line_shown(fresh))
+        # Over the waiting new game, the hall of fame plays the first game in the window, with
+        # the replay's strip; Tab brings the new game back as it was, still waiting.
+        game.press_until_logged("Tab", FAME_SHOWN)
+        hidden = game.log_count(FAME_HIDDEN)
+        game.wait_for_log("The hall of fame points at 1.")
+        game.press_until_logged("Return", "Watching replays/fame-")
+        game.wait_for_picture(replay_strip_shown, "the replay's strip")
+        game.press_until_logged("Tab", "Back to the game after watching")
+        back = game.still_picture()
+        self.assertFalse(replay_strip_shown(back))
+        self.assertTrue(player_at_start(back))
+        self.assertTrue(game.is_paused())
+        self.assertEqual(game.log_count(FAME_HIDDEN), hidden, "the hall still shows")
+        game.press_until_logged("Tab", FAME_HIDDEN)
         # The second game plays: the fish still swim in, and it can be lost again.
         game.set_paused(False)
         play_until_game_over(game)
@@ -122,6 +142,11 @@ class NewGame(GameTestCase):
         self.assertEqual(len(rows), 2)
         for row in rows:
             self.assertTrue(os.path.isfile(game.path("replays/" + row.split("\t")[5])), row)
+        # Watching inside the second game left it to play as its file has it.
+        second = game.log().split(RECORDING_LINE + " ")[2].splitlines()[0]
+        checked = subprocess.run([os.path.join(RUN_DIR, "fishtank"), "--verify", second],
+                                 cwd=game.folder, capture_output=True, text=True)
+        self.assertEqual(checked.returncode, 0, checked.stdout + checked.stderr)
 
 
 class BestScore(GameTestCase):
