@@ -137,14 +137,7 @@ bool CameraTrackListener::watchInside(const Ogre::FrameEvent& evt)
     if (window->isClosed())
         return false;
     // The devices are read as in play (a pad's news never waits) for the way back and quit.
-    FrameInput asked;
-    if (inputManager != nullptr)
-    {
-        std::vector<std::string> news;
-        asked = readDevices(*inputManager, bindings, news);
-        for (const std::string& line : news)
-            Ogre::LogManager::getSingleton().logMessage(line);
-    }
+    const FrameInput asked = readInput();
     switch (watched->frame(evt, asked, inputManager != nullptr ? inputManager->keyboard : nullptr))
     {
     case WatchedGame::Step::Watching:

@@ -54,13 +54,19 @@ bool ExampleFrameListener::frameStarted(const Ogre::FrameEvent& evt)
     if (window->isClosed())
         return false;
     if (inputManager != nullptr)
-    {
-        std::vector<std::string> news;
-        input = readDevices(*inputManager, bindings, news);
-        for (const std::string& line : news)
-            Ogre::LogManager::getSingleton().logMessage(line);
-    }
+        input = readInput();
     return playFrame(evt.timeSinceLastFrame);
+}
+
+FrameInput ExampleFrameListener::readInput()
+{
+    if (inputManager == nullptr)
+        return FrameInput{};
+    std::vector<std::string> news;
+    FrameInput read = readDevices(*inputManager, bindings, news);
+    for (const std::string& line : news)
+        Ogre::LogManager::getSingleton().logMessage(line);
+    return read;
 }
 
 bool ExampleFrameListener::playFrame(float dt)

@@ -50,6 +50,9 @@ public:
 
     // Reads the devices and plays the frame on what they said; false ends the render loop.
     bool frameStarted(const Ogre::FrameEvent& evt) override;
+    // What the devices say now, their news (a pad come or gone) logged; nothing once they
+    // are given back.
+    FrameInput readInput();
     bool frameEnded(const Ogre::FrameEvent& evt) override;
     // One frame of the given length on this frame's `input`: the key and mouse commands and
     // the steering; false means quit. A recorded game is played again through here.
