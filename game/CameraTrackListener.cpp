@@ -200,6 +200,12 @@ void CameraTrackListener::startWatching()
 void CameraTrackListener::stopWatching()
 {
     watched.reset();
+    // Keys still held from watching ask the panels for nothing.
+    if (inputManager != nullptr && inputManager->keyboard != nullptr)
+    {
+        fameBrowser.skipHeldKeys(*inputManager->keyboard);
+        controlsPanel.skipHeldKeys(*inputManager->keyboard);
+    }
     // The window may have changed while watching.
     presentation.hud.fitTo(window->getWidth(), window->getHeight());
     Ogre::LogManager::getSingleton().logMessage("Back to the game after watching");

@@ -28,6 +28,8 @@ public:
     bool frame(const OIS::Keyboard& keyboard, Bindings& bindings, SettingsFile& settings,
                FrameInput& input, Hud& hud);
 
+    // The keys down now were pressed before (while a game was watched inside this one).
+    void skipHeldKeys(const OIS::Keyboard& keyboard) { keyPresses.read(keyboard); }
     // Why the last game cannot be watched, said on the panel until the next key.
     void refuse(Hud& hud, const std::string& why);
 

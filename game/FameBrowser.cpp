@@ -29,10 +29,10 @@ int FameBrowser::frame(const OIS::Keyboard& keyboard, const Bindings& bindings, 
         swallowed.clear();
         return -1;
     }
-    // The keys held as the hall opens were pressed before it.
+    // A new showing starts at the top. The keys are read every frame, so a key held as the
+    // hall opens was pressed before it.
     if (!wasBrowsing)
     {
-        pressed.clear();
         row = 0;
         told.clear();
         written = false;
@@ -68,6 +68,11 @@ int FameBrowser::frame(const OIS::Keyboard& keyboard, const Bindings& bindings, 
     input.actions = actionsHeld(bindings, asks);
     show(bindings, hall, hud);
     return asked;
+}
+
+void FameBrowser::skipHeldKeys(const OIS::Keyboard& keyboard)
+{
+    keyPresses.read(keyboard);
 }
 
 void FameBrowser::refuse(const std::string& why, const HallOfFame& hall, Hud& hud)

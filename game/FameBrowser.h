@@ -20,6 +20,8 @@ public:
     // the row the player asked to watch, or -1.
     int frame(const OIS::Keyboard& keyboard, const Bindings& bindings, bool browsing,
               const HallOfFame& hall, FrameInput& input, Hud& hud);
+    // The keys down now were pressed before (while a game was watched inside this one).
+    void skipHeldKeys(const OIS::Keyboard& keyboard);
     // Why the chosen game cannot be watched, under the rows until the next key.
     void refuse(const std::string& why, const HallOfFame& hall, Hud& hud);
 
