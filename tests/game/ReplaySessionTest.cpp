@@ -34,6 +34,15 @@ std::int64_t gameClock()
 void fidget(PlayableTank& tank, std::mt19937& random, std::unique_ptr<VirtualPad>& pad, int& plugs)
 {
     const unsigned roll = random() % 1000;
+    if (tank.listener->watchingInside())
+    {
+        // The replay's own keys now and then, and back to the game (Tab or F1) before long.
+        const OIS::KeyCode keys[] = {OIS::KC_TAB, OIS::KC_F1, OIS::KC_P, OIS::KC_1,
+                                     OIS::KC_2,   OIS::KC_3,  OIS::KC_4};
+        if (roll < 70)
+            tank.keyboard.press(keys[roll % 7]);
+        return;
+    }
     const OIS::KeyCode toggles[] = {OIS::KC_P, OIS::KC_F1, OIS::KC_H, OIS::KC_F11, OIS::KC_F,
                                     OIS::KC_T, OIS::KC_R,  OIS::KC_M, OIS::KC_TAB};
     if (roll < 27)
@@ -155,10 +164,7 @@ TEST(ReplaySessions, EveryFileASeededPlayerLeavesPlaysTheSameAndTheBestIsKept)
                                 !(last && tank.world.player.score > tank.listener->bestScore());
                  ++frame)
             {
-                ASSERT_LT(frame, 20000)
-                    << "seed " << seed << ": the player never lost" << liveState(tank)
-                    << liveLook(tank) << tank.listener->watchingInside()
-                    << tank.engine.logCatcher.lines.back();
+                ASSERT_LT(frame, 20000) << "seed " << seed << ": the player never lost";
                 steer(tank, last); // careless games end soon
                 fidget(tank, random, pad, plugs);
                 const float dt =
