@@ -169,9 +169,12 @@ void CameraTrackListener::askToWatch(const std::string& path, bool fromHall)
     else
     {
         Ogre::LogManager::getSingleton().logMessage("The game cannot be watched: " + problem);
-        const std::size_t why = problem.rfind("cannot be played: ");
-        said = "Its replay cannot be played: " +
-               (why == std::string::npos ? problem : problem.substr(why + 18));
+        // The reason, without the file's name the log gives.
+        std::string why = problem;
+        for (const std::string& lead : {path + " cannot be played: ", path + ": "})
+            if (why.compare(0, lead.size(), lead) == 0)
+                why.erase(0, lead.size());
+        said = "Its replay cannot be played: " + why;
         if (said.size() > 72)
             said = said.substr(0, 69) + "...";
     }
@@ -184,8 +187,14 @@ void CameraTrackListener::askToWatch(const std::string& path, bool fromHall)
 void CameraTrackListener::startWatching()
 {
     SharedLook look(*background);
+    // The watched game's HUD starts as the resources give it, without this game's lines
+    // under the banner; a player who silenced this game hears nothing from it either.
     presentation.hud.fitToDesign();
     setScoreLine(startingScoreLine);
+    presentation.hud.showNewBest(false);
+    presentation.hud.showNewGameHint(false, false);
+    if (!settings.choices().soundOn)
+        toWatch->header.settings.soundOn = false;
     const std::vector<OIS::KeyCode> back = keysFor(bindings, Action::HallOfFame);
     const std::string hint =
         (back.empty() ? std::string("F1") : keyName(back.front())) + ": your game";
@@ -214,10 +223,14 @@ void CameraTrackListener::stopWatching()
 void CameraTrackListener::browseHallOfFame()
 {
     Hud& hud = presentation.hud;
-    // Over a game that waits (P may have set it going behind the hall: the arrows swim then).
-    const bool browsing = hud.hallOfFameShown() && !hud.controlsShown() && player->alive && paused;
+    // Browsed over a game that waits (P may set it going behind the hall: the arrows swim).
+    FameView view = FameView::Aside;
+    if (!player->alive)
+        view = FameView::AfterGameOver;
+    else if (hud.hallOfFameShown() && !hud.controlsShown())
+        view = paused ? FameView::Browsing : FameView::OverRunningGame;
     const int row =
-        fameBrowser.frame(*inputManager->keyboard, bindings, browsing, fame->hall(), input, hud);
+        fameBrowser.frame(*inputManager->keyboard, bindings, view, fame->hall(), input, hud);
     if (row < 0)
         return;
     const FameEntry& game = fame->hall().entries[std::size_t(row)];
@@ -505,7 +518,13 @@ void CameraTrackListener::enterHallOfFame(const std::string& replay)
                          std::int64_t(std::time(nullptr)),
                          ""};
     const int row = fame->enter(game, replay);
-    presentation.hud.fillHallOfFame(fameLines(fame->hall()), row);
+    // Return is the new game's key here; the game just played is the controls panel's last.
+    const std::vector<OIS::KeyCode> panel = keysFor(bindings, Action::Controls);
+    presentation.hud.fillHallOfFame(fameLines(fame->hall()), row,
+                                    player->alive || replay.empty() || panel.empty()
+                                        ? ""
+                                        : keyName(panel.front()) +
+                                              ", then The last game: watch this game again");
     if (row >= 0 && !player->alive)
         presentation.showHallOfFame(true);
 }

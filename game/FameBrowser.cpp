@@ -17,16 +17,28 @@ bool browsesTheHall(OIS::KeyCode key)
 }
 } // namespace
 
-int FameBrowser::frame(const OIS::Keyboard& keyboard, const Bindings& bindings, bool browsing,
+int FameBrowser::frame(const OIS::Keyboard& keyboard, const Bindings& bindings, FameView view,
                        const HallOfFame& hall, FrameInput& input, Hud& hud)
 {
     std::vector<OIS::KeyCode> pressed = keyPresses.read(keyboard);
+    const bool browsing = view == FameView::Browsing;
     if (!browsing)
     {
-        if (wasBrowsing)
-            hud.fillHallOfFame(fameLines(hall), -1);
-        wasBrowsing = false;
         swallowed.clear();
+        if (wasBrowsing)
+            written = false;
+        wasBrowsing = false;
+        // Over a running game the hall says how to watch; a game over wrote its own rows.
+        if (view == FameView::OverRunningGame)
+        {
+            const std::vector<OIS::KeyCode> pause = keysFor(bindings, Action::Pause);
+            show(hall, -1,
+                 "The game is running: " + (pause.empty() ? "P" : keyName(pause.front())) +
+                     " pauses it, then choose a game to watch",
+                 hud);
+        }
+        else if (view == FameView::Aside)
+            show(hall, -1, "", hud);
         return -1;
     }
     // A new showing starts at the top. The keys are read every frame, so a key held as the
@@ -66,7 +78,14 @@ int FameBrowser::frame(const OIS::Keyboard& keyboard, const Bindings& bindings, 
                std::find(swallowed.begin(), swallowed.end(), key) == swallowed.end();
     };
     input.actions = actionsHeld(bindings, asks);
-    show(bindings, hall, hud);
+    std::string line = told;
+    if (line.empty() && !hall.entries.empty())
+    {
+        const std::vector<OIS::KeyCode> back = keysFor(bindings, Action::HallOfFame);
+        line = "Up, Down: choose a game    Return: watch it    " +
+               (back.empty() ? std::string("Escape: quit") : keyName(back.front()) + ": back");
+    }
+    show(hall, hall.entries.empty() ? -1 : row, line, hud);
     return asked;
 }
 
@@ -78,20 +97,11 @@ void FameBrowser::skipHeldKeys(const OIS::Keyboard& keyboard)
 void FameBrowser::refuse(const std::string& why, const HallOfFame& hall, Hud& hud)
 {
     told = why;
-    written = false;
-    hud.fillHallOfFame(fameLines(hall), row, told);
+    show(hall, row, told, hud);
 }
 
-void FameBrowser::show(const Bindings& bindings, const HallOfFame& hall, Hud& hud)
+void FameBrowser::show(const HallOfFame& hall, int marked, const std::string& line, Hud& hud)
 {
-    std::string line = told;
-    if (line.empty() && !hall.entries.empty())
-    {
-        const std::vector<OIS::KeyCode> back = keysFor(bindings, Action::HallOfFame);
-        line = "Up, Down: choose a game    Return: watch it    " +
-               (back.empty() ? std::string("Escape: quit") : keyName(back.front()) + ": back");
-    }
-    const int marked = hall.entries.empty() ? -1 : row;
     if (written && line == footer && marked == shownRow)
         return;
     const std::vector<std::string> rows = fameLines(hall);

@@ -10,15 +10,23 @@
 class Hud;
 struct FrameInput;
 
-// The hall of fame as the player browses it over a game it pauses: Up and Down choose a
+// How the hall of fame stands in this frame.
+enum class FameView
+{
+    Aside,           // hidden, or under the controls panel, in a game in play
+    OverRunningGame, // shown over a game set going again behind it (P)
+    Browsing,        // shown over a game that waits
+    AfterGameOver,   // the game is over: the hall shows what the game's end wrote in it
+};
+
+// The hall of fame as the player browses it over a game that waits: Up and Down choose a
 // game, Return asks to watch it. While it is browsed those keys ask the game for nothing
 // else; Escape and Q quit, and the hall's own key closes it, as everywhere.
 class FameBrowser
 {
 public:
-    // One frame of the live keyboard. `browsing`: the hall shows over a game in play. Returns
-    // the row the player asked to watch, or -1.
-    int frame(const OIS::Keyboard& keyboard, const Bindings& bindings, bool browsing,
+    // One frame of the live keyboard. Returns the row the player asked to watch, or -1.
+    int frame(const OIS::Keyboard& keyboard, const Bindings& bindings, FameView view,
               const HallOfFame& hall, FrameInput& input, Hud& hud);
     // The keys down now were pressed before (while a game was watched inside this one).
     void skipHeldKeys(const OIS::Keyboard& keyboard);
@@ -26,7 +34,7 @@ public:
     void refuse(const std::string& why, const HallOfFame& hall, Hud& hud);
 
 private:
-    void show(const Bindings& bindings, const HallOfFame& hall, Hud& hud);
+    void show(const HallOfFame& hall, int marked, const std::string& line, Hud& hud);
 
     KeyPresses keyPresses;
     bool wasBrowsing = false;

@@ -158,13 +158,12 @@ void Hud::showNewGameHint(bool shown, bool withPad)
 void Hud::fillHallOfFame(const std::vector<std::string>& rows, int marked,
                          const std::string& footer)
 {
-    std::string text = "HALL OF FAME";
+    // The line beside the title, where ten rows leave it in the window.
+    std::string text = "HALL OF FAME" + (footer.empty() ? "" : "      " + footer);
     if (rows.empty())
         text += "\nNo game yet: the ten best games are kept here, with their replays";
     for (std::size_t i = 0; i < rows.size(); ++i)
         text += (int(i) == marked ? "\n>  " : "\n    ") + rows[i] + (int(i) == marked ? "  <" : "");
-    if (!footer.empty())
-        text += "\n\n" + footer;
     setCaption("FameTextArea", text);
 }
 

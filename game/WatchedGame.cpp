@@ -7,11 +7,24 @@
 #include "input/InputSystem.h"
 #include "scene/SolidDrawing.h"
 
+#include <OgreCamera.h>
 #include <OgreLogManager.h>
 #include <OgreRenderWindow.h>
 #include <OgreRoot.h>
 #include <OgreViewport.h>
 #include <Overlay/OgreOverlaySystem.h>
+
+namespace
+{
+// The camera draws the window's shape, whatever it became while another camera drew it.
+void fitCamera(Ogre::Camera* camera, Ogre::Viewport* viewport)
+{
+    camera->setAutoAspectRatio(true);
+    if (viewport->getActualHeight() > 0)
+        camera->setAspectRatio(Ogre::Real(viewport->getActualWidth()) /
+                               Ogre::Real(viewport->getActualHeight()));
+}
+} // namespace
 
 WatchedGame::OwnScene::OwnScene() : scene(Ogre::Root::getSingleton().createSceneManager())
 {
@@ -32,6 +45,7 @@ WatchedGame::WatchedGame(Ogre::RenderWindow* window, Platform& platform, ReplayT
     : liveLook{std::move(look)}, camera(createPlayerCamera(own.scene)), sandbox(&platform),
       hint(backHint)
 {
+    const MarkedLog::Aside aside(ownLog);
     buildTank(own.scene, camera, tank);
     solidDrawing = std::make_unique<SolidDrawing>(camera, tank.leftSide, tank.rightSide);
     fillSandbox(sandbox, tape.header);
@@ -42,14 +56,21 @@ WatchedGame::WatchedGame(Ogre::RenderWindow* window, Platform& platform, ReplayT
         viewport = window->getViewport(0);
         liveCamera = viewport->getCamera();
         viewport->setCamera(camera);
+        fitCamera(camera, viewport);
     }
 }
 
 WatchedGame::~WatchedGame()
 {
-    game.reset();
+    {
+        const MarkedLog::Aside aside(ownLog);
+        game.reset();
+    }
     if (viewport != nullptr)
+    {
         viewport->setCamera(liveCamera);
+        fitCamera(liveCamera, viewport);
+    }
 }
 
 WatchedGame::Step WatchedGame::frame(const Ogre::FrameEvent& evt, const FrameInput& asked,
@@ -62,5 +83,6 @@ WatchedGame::Step WatchedGame::frame(const Ogre::FrameEvent& evt, const FrameInp
     backHeld = back;
     if (backPressed && !back)
         return Step::Back;
+    const MarkedLog::Aside aside(ownLog);
     return game->watchFrame(evt.timeSinceLastFrame, keys, hint) ? Step::Watching : Step::Quit;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "game/MarkedLog.h"
 #include "game/ReplayFormat.h"
 #include "game/SharedLook.h"
 #include "game/TankScene.h"
@@ -62,6 +63,7 @@ private:
     };
 
     LookKeeper liveLook;
+    MarkedLog ownLog{"Watched game: "}; // its log lines, in the game's log
     SeparateDiceSequence chances;
     OwnScene own;
     Ogre::Camera* camera;
