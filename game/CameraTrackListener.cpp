@@ -200,10 +200,15 @@ void CameraTrackListener::startWatching()
         (back.empty() ? std::string("F1") : keyName(back.front())) + ": your game";
     Ogre::LogManager::getSingleton().logMessage("Watching " + toWatchPath +
                                                 " inside the game, which waits");
-    watched =
-        std::make_unique<WatchedGame>(window, platform, std::move(*toWatch), std::move(look), hint);
+    watched = std::make_unique<WatchedGame>(window, platform, std::move(*toWatch), std::move(look),
+                                            hint, fame ? fame->hall() : HallOfFame{});
     // The watched game's own listener took the last words: they stay this game's.
     sayLastWordsOnLostDisplay();
+}
+
+void CameraTrackListener::listHallOfFame(const HallOfFame& hall)
+{
+    presentation.hud.fillHallOfFame(fameLines(hall), -1);
 }
 
 void CameraTrackListener::stopWatching()

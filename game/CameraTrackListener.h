@@ -63,6 +63,9 @@ public:
     // A drawn frame of the recorded game being watched, its keys read from `keys`, with
     // `hint` where the controls hint goes; false to stop.
     bool watchFrame(float seconds, OIS::Keyboard* keys, const std::string& hint);
+    // What the hall of fame lists when a watched game's player opened it: the recording
+    // keeps no hall, so the one kept now.
+    void listHallOfFame(const HallOfFame& hall);
     // A recorded game is being watched inside this live one, which waits.
     bool watchingInside() const { return watched != nullptr; }
     // One recorded frame, played as it was: a resize or a loss of focus just before it,

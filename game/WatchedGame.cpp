@@ -41,7 +41,7 @@ WatchedGame::OwnScene::~OwnScene()
 }
 
 WatchedGame::WatchedGame(Ogre::RenderWindow* window, Platform& platform, ReplayTape tape,
-                         SharedLook look, const std::string& backHint)
+                         SharedLook look, const std::string& backHint, const HallOfFame& hall)
     : liveLook{std::move(look)}, camera(createPlayerCamera(own.scene)), sandbox(&platform),
       hint(backHint)
 {
@@ -51,6 +51,7 @@ WatchedGame::WatchedGame(Ogre::RenderWindow* window, Platform& platform, ReplayT
     fillSandbox(sandbox, tape.header);
     game = makeTankListener(window, camera, tank, std::make_unique<InputSystem>(), sandbox, dice);
     game->watch(std::make_unique<ReplayPlayback>(std::move(tape)), dice);
+    game->listHallOfFame(hall);
     if (window->getNumViewports() > 0)
     {
         viewport = window->getViewport(0);

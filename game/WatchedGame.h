@@ -7,6 +7,7 @@
 #include "input/FrameInput.h"
 #include "platform/Dice.h"
 #include "platform/SandboxPlatform.h"
+#include "rules/HallOfFame.h"
 
 #include <OgreFrameListener.h>
 
@@ -35,9 +36,10 @@ public:
     };
 
     // Starts watching the recording in `window`; `liveLook` is how the live game looked,
-    // put back when this goes.
+    // put back when this goes, `backHint` says how to go back, and `hall` is what the
+    // watched game's hall of fame lists.
     WatchedGame(Ogre::RenderWindow* window, Platform& platform, ReplayTape tape,
-                SharedLook liveLook, const std::string& backHint);
+                SharedLook liveLook, const std::string& backHint, const HallOfFame& hall);
     ~WatchedGame();
     WatchedGame(const WatchedGame&) = delete;
     WatchedGame& operator=(const WatchedGame&) = delete;

@@ -58,6 +58,8 @@ TEST(WatchingInside, FromTheHallOfFameAndBackToTheWaitingGame)
         ASSERT_TRUE(tank.frame(0.05f));
     EXPECT_EQ(checkText(game.tankCheck()), live) << "the live game stood still";
     EXPECT_EQ(tank.engine.caption("ReplayTextArea"), "REPLAY 1x");
+    EXPECT_NE(tank.engine.caption("FameTextArea").find("1.  Ada"), std::string::npos)
+        << "the watched game's hall lists the hall kept now";
     EXPECT_EQ(tank.engine.caption("HintTextArea"), "Tab: your game");
 
     tank.keyboard.press(OIS::KC_DOWN);
