@@ -20,7 +20,6 @@ bool browsesTheHall(OIS::KeyCode key)
 int FameBrowser::frame(const OIS::Keyboard& keyboard, const Bindings& bindings, FameView view,
                        const HallOfFame& hall, FrameInput& input, Hud& hud)
 {
-    std::vector<OIS::KeyCode> pressed = keyPresses.read(keyboard);
     const bool browsing = view == FameView::Browsing;
     if (!browsing)
     {
@@ -41,10 +40,12 @@ int FameBrowser::frame(const OIS::Keyboard& keyboard, const Bindings& bindings, 
             show(hall, -1, "", hud);
         return -1;
     }
-    // A new showing starts at the top. The keys are read every frame, so a key held as the
-    // hall opens was pressed before it.
+    // The keys are read only while the hall is browsed: those held as it opens were pressed
+    // before it. A new showing starts at the top.
+    std::vector<OIS::KeyCode> pressed = keyPresses.read(keyboard);
     if (!wasBrowsing)
     {
+        pressed.clear();
         row = 0;
         told.clear();
         written = false;
