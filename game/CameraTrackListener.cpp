@@ -1,12 +1,10 @@
 #include "game/CameraTrackListener.h"
 
 #include "game/Eating.h"
-#include "game/ReplayVerify.h"
 #include "game/ScoreDisplay.h"
 #include "game/Spawner.h"
 #include "game/TankCheck.h"
 #include "game/TankScene.h"
-#include "game/WatchedGame.h"
 #include "input/KeyNames.h"
 #include "platform/AccountName.h"
 #include "platform/Dice.h"
@@ -95,8 +93,8 @@ void CameraTrackListener::keepBestScore()
 
 bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
 {
-    if (watched)
-        return watchInside(evt);
+    if (hallWatching.watching())
+        return hallWatching.frame(*this, evt);
     if (viewer)
         return watchFrame(evt.timeSinceLastFrame,
                           inputManager != nullptr ? inputManager->keyboard : nullptr, "");
@@ -115,11 +113,8 @@ bool CameraTrackListener::frameStarted(const Ogre::FrameEvent& evt)
         if (!running)
             endRecording();
     }
-    // A game asked for from a panel closed in the same frame is not watched.
-    const Hud& hud = presentation.hud;
-    if (running && toWatch && (toWatchFromHall ? hud.hallOfFameShown() : hud.controlsShown()))
-        startWatching();
-    toWatch.reset();
+    if (running)
+        hallWatching.startIfAsked(*this);
     return running;
 }
 
@@ -132,117 +127,9 @@ bool CameraTrackListener::watchFrame(float seconds, OIS::Keyboard* keys, const s
     return viewer->frame(*this, seconds, keys);
 }
 
-bool CameraTrackListener::watchInside(const Ogre::FrameEvent& evt)
-{
-    if (window->isClosed())
-        return false;
-    // The devices are read as in play (a pad's news never waits) for the way back and quit.
-    const FrameInput asked = readInput();
-    switch (watched->frame(evt, asked, inputManager != nullptr ? inputManager->keyboard : nullptr))
-    {
-    case WatchedGame::Step::Watching:
-        return true;
-    case WatchedGame::Step::Quit:
-        return false;
-    case WatchedGame::Step::Back:
-        break;
-    }
-    stopWatching();
-    return true;
-}
-
-void CameraTrackListener::askToWatch(const std::string& path, bool fromHall)
-{
-    auto tape = std::make_unique<ReplayTape>();
-    std::string problem, said;
-    // The live game waits while another plays: one set going again behind the panel (P)
-    // must be paused first, as its recording has it.
-    if (player->alive && !paused)
-        said = "The game is running: pause it first (P)";
-    else if (loadReplay(path, *tape, problem))
-    {
-        toWatch = std::move(tape);
-        toWatchPath = path;
-        toWatchFromHall = fromHall;
-        return;
-    }
-    else
-    {
-        Ogre::LogManager::getSingleton().logMessage("The game cannot be watched: " + problem);
-        // The reason, without the file's name the log gives.
-        std::string why = problem;
-        for (const std::string& lead : {path + " cannot be played: ", path + ": "})
-            if (why.compare(0, lead.size(), lead) == 0)
-                why.erase(0, lead.size());
-        said = "Its replay cannot be played: " + why;
-        if (said.size() > 72)
-            said = said.substr(0, 69) + "...";
-    }
-    if (fromHall && fame)
-        fameBrowser.refuse(said, fame->hall(), presentation.hud);
-    else
-        controlsPanel.refuse(presentation.hud, said);
-}
-
-void CameraTrackListener::startWatching()
-{
-    SharedLook look(*background);
-    // The watched game's HUD starts as the resources give it, without this game's lines
-    // under the banner; a player who silenced this game hears nothing from it either.
-    presentation.hud.fitToDesign();
-    setScoreLine(startingScoreLine);
-    presentation.hud.showNewBest(false);
-    presentation.hud.showNewGameHint(false, false);
-    if (!settings.choices().soundOn)
-        toWatch->header.settings.soundOn = false;
-    const std::vector<OIS::KeyCode> back = keysFor(bindings, Action::HallOfFame);
-    const std::string hint =
-        (back.empty() ? std::string("F1") : keyName(back.front())) + ": your game";
-    Ogre::LogManager::getSingleton().logMessage("Watching " + toWatchPath +
-                                                " inside the game, which waits");
-    watched = std::make_unique<WatchedGame>(window, platform, std::move(*toWatch), std::move(look),
-                                            hint, fame ? fame->hall() : HallOfFame{});
-    // The watched game's own listener took the last words: they stay this game's.
-    sayLastWordsOnLostDisplay();
-}
-
 void CameraTrackListener::listHallOfFame(const HallOfFame& hall)
 {
     presentation.hud.fillHallOfFame(fameLines(hall), -1);
-}
-
-void CameraTrackListener::stopWatching()
-{
-    watched.reset();
-    // Keys still held from watching ask the panels for nothing.
-    if (inputManager != nullptr && inputManager->keyboard != nullptr)
-    {
-        fameBrowser.skipHeldKeys(*inputManager->keyboard);
-        controlsPanel.skipHeldKeys(*inputManager->keyboard);
-    }
-    // The window may have changed while watching.
-    presentation.hud.fitTo(window->getWidth(), window->getHeight());
-    Ogre::LogManager::getSingleton().logMessage("Back to the game after watching");
-}
-
-void CameraTrackListener::browseHallOfFame()
-{
-    Hud& hud = presentation.hud;
-    // Browsed over a game that waits (P may set it going behind the hall: the arrows swim).
-    FameView view = FameView::Aside;
-    if (!player->alive)
-        view = FameView::AfterGameOver;
-    else if (hud.hallOfFameShown() && !hud.controlsShown())
-        view = paused ? FameView::Browsing : FameView::OverRunningGame;
-    const int row =
-        fameBrowser.frame(*inputManager->keyboard, bindings, view, fame->hall(), input, hud);
-    if (row < 0)
-        return;
-    const FameEntry& game = fame->hall().entries[std::size_t(row)];
-    if (game.replay.empty())
-        fameBrowser.refuse("No replay was kept of this game", fame->hall(), hud);
-    else
-        askToWatch(fame->folder() + "/" + game.replay, true);
 }
 
 bool CameraTrackListener::playFrame(float dt)
@@ -258,9 +145,9 @@ bool CameraTrackListener::playFrame(float dt)
         if (controlsPanel.frame(*inputManager->keyboard, bindings, settings, input,
                                 presentation.hud) &&
             recording)
-            askToWatch(recording->lastGame(), false);
+            hallWatching.ask(*this, recording->lastGame(), false);
         if (fame)
-            browseHallOfFame();
+            hallWatching.browse(*this);
     }
     if (!ExampleFrameListener::playFrame(dt))
         return false;

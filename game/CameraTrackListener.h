@@ -2,9 +2,9 @@
 
 #include "game/BestScoreFile.h"
 #include "game/ControlsPanel.h"
-#include "game/FameBrowser.h"
 #include "game/GamePresentation.h"
 #include "game/HallOfFameFile.h"
+#include "game/HallWatching.h"
 #include "game/LiveRecording.h"
 #include "game/ReplayViewer.h"
 #include "game/SettingsFile.h"
@@ -17,7 +17,6 @@
 
 class Dice;
 class ReplayDice;
-class WatchedGame;
 
 // The clocks of the game rules; they run only while the game is not paused.
 struct GameTimers
@@ -32,8 +31,8 @@ struct GameTimers
 // commands (controls panel, sound, marks, full screen, a new game after game over) and runs
 // the tank's rules: timers, hook, spawning, eating or dying, the hook's bite, swimming and
 // leaving; then it puts the marks where the fish are. What the player sees and hears, the
-// window's modes, the recording of a live game and the watching of a recorded one are
-// parts of their own.
+// window's modes, the recording of a live game, the watching of a recorded one and the
+// watching of one from inside a live game are parts of their own.
 class CameraTrackListener : public ExampleFrameListener
 {
 public:
@@ -67,7 +66,7 @@ public:
     // keeps no hall, so the one kept now.
     void listHallOfFame(const HallOfFame& hall);
     // A recorded game is being watched inside this live one, which waits.
-    bool watchingInside() const { return watched != nullptr; }
+    bool watchingInside() const { return hallWatching.watching(); }
     // One recorded frame, played as it was: a resize or a loss of focus just before it,
     // then its input for its time; false when the recorded game quit in it.
     bool playRecorded(const ReplayFrame& frame);
@@ -96,6 +95,7 @@ public:
     int bestScore() const { return best.best(); }
 
 private:
+    friend class HallWatching;
     friend class LiveRecording;
     friend class ReplayViewer;
 
@@ -123,17 +123,6 @@ private:
     // A live game ended (GAME OVER or a quit), recorded in `replay`: it may enter the hall of
     // fame, which then shows under GAME OVER with its row marked.
     void enterHallOfFame(const std::string& replay);
-    // Up, Down and Return in the hall of fame while it shows over a game in play.
-    void browseHallOfFame();
-    // The game in the file is to be watched inside this one from the end of this frame; a
-    // file that cannot be played is said where it was asked for (`fromHall`, or the panel).
-    void askToWatch(const std::string& path, bool fromHall);
-    // This game waits while the asked game plays in the window; the watched game's HUD starts
-    // as the resources give it.
-    void startWatching();
-    // Back to this game as it was, the HUD laid out for the window as it is now.
-    void stopWatching();
-    bool watchInside(const Ogre::FrameEvent& evt);
     // A lost display saves this game's best score on the way out.
     void sayLastWordsOnLostDisplay();
 
@@ -155,9 +144,5 @@ private:
     std::unique_ptr<LiveRecording> recording;
     std::unique_ptr<HallOfFameFile> fame; // the live game's; none while a replay is watched
     std::unique_ptr<ReplayViewer> viewer;
-    FameBrowser fameBrowser;
-    std::unique_ptr<ReplayTape> toWatch; // asked for in this frame
-    std::string toWatchPath;
-    bool toWatchFromHall = false;
-    std::unique_ptr<WatchedGame> watched; // while a recorded game plays inside this one
+    HallWatching hallWatching; // games watched from inside this one
 };
