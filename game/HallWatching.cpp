@@ -54,7 +54,8 @@ void HallWatching::ask(CameraTrackListener& game, const std::string& path, bool 
         Ogre::LogManager::getSingleton().logMessage("The game cannot be watched: " + problem);
         // The reason, without the file's name the log gives.
         std::string why = problem;
-        for (const std::string& lead : {path + " cannot be played: ", path + ": "})
+        for (const std::string& lead :
+             {path + " cannot be played: ", path + " cannot be read: ", path + ": "})
             if (why.compare(0, lead.size(), lead) == 0)
                 why.erase(0, lead.size());
         said = "Its replay cannot be played: " + why;

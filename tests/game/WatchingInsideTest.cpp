@@ -20,8 +20,8 @@ float replayStripLeft()
 }
 } // namespace
 
-// Up and Down choose round the ends, a game without a replay says so, Return plays the chosen
-// one while the live game stands; a resize while watching is laid out on the way back, keys
+// Up goes round the ends, a game without a replay or with its file gone says so, Return plays the
+// chosen one while the live game stands; a resize while watching is laid out on the way back, keys
 // still held then choose nothing, and Escape quits from inside.
 TEST(WatchingInside, FromTheHallOfFameAndBackToTheWaitingGame)
 {
@@ -32,7 +32,8 @@ TEST(WatchingInside, FromTheHallOfFameAndBackToTheWaitingGame)
                   folder + "/fame-grown.replay");
     HallOfFame hall;
     hall.entries = {{"Ada", 345, 12, "shark", 100, 1796000000, "fame-grown.replay"},
-                    {"Zoë", 120, 4, "hook", 75, 1796000100, ""}};
+                    {"Zoë", 120, 4, "hook", 75, 1796000100, ""},
+                    {"Bo", 60, 2, "quit", 100, 1796000200, "fame-gone.replay"}};
     ReplayDice dice;
     PlayableTank tank(&dice);
     tank.platform.files[kHallOfFameFile] = hallOfFameText(hall);
@@ -45,7 +46,12 @@ TEST(WatchingInside, FromTheHallOfFameAndBackToTheWaitingGame)
     tank.keyboard.releaseAll();
     tank.frame(0.05f);
     ASSERT_TRUE(game.paused);
-    tank.tap({OIS::KC_UP}); // round to the last game, which kept no replay
+    tank.tap({OIS::KC_UP}); // round to the last game, whose replay is gone
+    tank.tap({OIS::KC_RETURN});
+    EXPECT_NE(tank.engine.caption("FameTextArea")
+                  .find("Its replay cannot be played: No such file or directory"),
+              std::string::npos);
+    tank.tap({OIS::KC_UP}); // a game that kept no replay
     tank.tap({OIS::KC_RETURN});
     EXPECT_FALSE(game.watchingInside());
     EXPECT_NE(tank.engine.caption("FameTextArea").find(">  2.  Zoë"), std::string::npos);
@@ -53,7 +59,7 @@ TEST(WatchingInside, FromTheHallOfFameAndBackToTheWaitingGame)
               std::string::npos);
 
     const std::string live = checkText(game.tankCheck());
-    tank.tap({OIS::KC_DOWN}); // round to the top
+    tank.tap({OIS::KC_UP});
     tank.tap({OIS::KC_RETURN});
     ASSERT_TRUE(game.watchingInside());
     tank.window.resize(1600, 900);
