@@ -5,7 +5,7 @@
 #include "game/Spawner.h"
 #include "game/TankCheck.h"
 #include "game/TankScene.h"
-#include "input/KeyNames.h"
+#include "input/KeySettings.h"
 #include "platform/AccountName.h"
 #include "platform/Dice.h"
 #include "platform/Gamepads.h"
@@ -411,12 +411,11 @@ void CameraTrackListener::enterHallOfFame(const std::string& replay)
                          ""};
     const int row = fame->enter(game, replay);
     // Return is the new game's key here; the game just played is the controls panel's last.
-    const std::vector<OIS::KeyCode> panel = keysFor(bindings, Action::Controls);
+    const std::string panel = firstKeyName(bindings, Action::Controls);
     presentation.hud.fillHallOfFame(fameLines(fame->hall()), row,
                                     player->alive || replay.empty() || panel.empty()
                                         ? ""
-                                        : keyName(panel.front()) +
-                                              ", then The last game: watch this game again");
+                                        : panel + ", then The last game: watch this game again");
     if (row >= 0 && !player->alive)
         presentation.showHallOfFame(true);
 }

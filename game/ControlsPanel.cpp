@@ -6,8 +6,6 @@
 
 #include <OgreLogManager.h>
 
-#include <algorithm>
-
 void ControlsPanel::open(Hud& hud, const Bindings& keys, int pacePercent, bool lastGameThere)
 {
     chooser = std::make_unique<KeyChooser>(keys, pacePercent, lastGameThere);
@@ -40,16 +38,12 @@ bool ControlsPanel::frame(const OIS::Keyboard& keyboard, Bindings& bindings, Set
     if (justOpened)
         pressed.clear();
     justOpened = false;
-    // A key pressed for the panel asks for nothing until it is let go.
-    swallowed.erase(std::remove_if(swallowed.begin(), swallowed.end(),
-                                   [&keyboard](OIS::KeyCode key)
-                                   { return !keyboard.isKeyDown(key); }),
-                    swallowed.end());
     bool changed = false;
     for (OIS::KeyCode key : pressed)
     {
+        // A key pressed for the panel asks for nothing until it is let go.
         if (chooser->waiting())
-            swallowed.push_back(key);
+            keyPresses.take(key);
         changed = chooser->press(key) || changed;
     }
     if (changed)
@@ -65,9 +59,7 @@ bool ControlsPanel::frame(const OIS::Keyboard& keyboard, Bindings& bindings, Set
     {
         Action action = Action::Quit;
         const bool closes = actionOf(bindings, key, action) && action == Action::Controls;
-        return (closes || !KeyChooser::movesAbout(key)) &&
-               std::find(swallowed.begin(), swallowed.end(), key) == swallowed.end() &&
-               keyboard.isKeyDown(key);
+        return (closes || !KeyChooser::movesAbout(key)) && keyPresses.askingTheGame(keyboard, key);
     };
     input.actions = chooser->waiting() ? 0u : actionsHeld(bindings, asks);
     if (quitKey)

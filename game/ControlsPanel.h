@@ -40,5 +40,4 @@ private:
     bool justOpened = false;
     std::unique_ptr<KeyChooser> chooser; // while the panel shows
     std::string said;                    // the panel's last row and prompt, as logged
-    std::vector<OIS::KeyCode> swallowed; // pressed for the panel and still held
 };

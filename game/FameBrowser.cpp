@@ -2,7 +2,7 @@
 
 #include "game/Hud.h"
 #include "input/FrameInput.h"
-#include "input/KeyNames.h"
+#include "input/KeySettings.h"
 
 #include <OgreLogManager.h>
 
@@ -23,16 +23,16 @@ int FameBrowser::frame(const OIS::Keyboard& keyboard, const Bindings& bindings, 
     const bool browsing = view == FameView::Browsing;
     if (!browsing)
     {
-        swallowed.clear();
+        keyPresses.forgetTaken();
         if (wasBrowsing)
             written = false;
         wasBrowsing = false;
         // Over a running game the hall says how to watch; a game over wrote its own rows.
         if (view == FameView::OverRunningGame)
         {
-            const std::vector<OIS::KeyCode> pause = keysFor(bindings, Action::Pause);
+            const std::string pause = firstKeyName(bindings, Action::Pause);
             show(hall, -1,
-                 "The game is running: " + (pause.empty() ? "P" : keyName(pause.front())) +
+                 "The game is running: " + (pause.empty() ? "P" : pause) +
                      " pauses it, then choose a game to watch",
                  hud);
         }
@@ -58,7 +58,7 @@ int FameBrowser::frame(const OIS::Keyboard& keyboard, const Bindings& bindings, 
     {
         if (!browsesTheHall(key))
             continue;
-        swallowed.push_back(key);
+        keyPresses.take(key);
         told.clear();
         if (games == 0)
             continue;
@@ -69,22 +69,15 @@ int FameBrowser::frame(const OIS::Keyboard& keyboard, const Bindings& bindings, 
         else
             asked = row;
     }
-    swallowed.erase(std::remove_if(swallowed.begin(), swallowed.end(),
-                                   [&keyboard](OIS::KeyCode key)
-                                   { return !keyboard.isKeyDown(key); }),
-                    swallowed.end());
     const auto asks = [this, &keyboard](OIS::KeyCode key)
-    {
-        return !browsesTheHall(key) && keyboard.isKeyDown(key) &&
-               std::find(swallowed.begin(), swallowed.end(), key) == swallowed.end();
-    };
+    { return !browsesTheHall(key) && keyPresses.askingTheGame(keyboard, key); };
     input.actions = actionsHeld(bindings, asks);
     std::string line = told;
     if (line.empty() && !hall.entries.empty())
     {
-        const std::vector<OIS::KeyCode> back = keysFor(bindings, Action::HallOfFame);
+        const std::string back = firstKeyName(bindings, Action::HallOfFame);
         line = "Up, Down: choose a game    Return: watch it    " +
-               (back.empty() ? std::string("Escape: quit") : keyName(back.front()) + ": back");
+               (back.empty() ? std::string("Escape: quit") : back + ": back");
     }
     show(hall, hall.entries.empty() ? -1 : row, line, hud);
     return asked;

@@ -36,12 +36,11 @@ public:
 private:
     void show(const HallOfFame& hall, int marked, const std::string& line, Hud& hud);
 
-    KeyPresses keyPresses;
+    KeyPresses keyPresses; // read while the hall is browsed
     bool wasBrowsing = false;
     int row = 0;
     std::string told;     // why the chosen game cannot be watched
     bool written = false; // the rows below are on the HUD
     std::string footer;   // as last shown
     int shownRow = -1;
-    std::vector<OIS::KeyCode> swallowed; // pressed for the hall and still held
 };

@@ -5,7 +5,7 @@
 #include "game/ScoreDisplay.h"
 #include "game/SharedLook.h"
 #include "game/WatchedGame.h"
-#include "input/KeyNames.h"
+#include "input/KeySettings.h"
 
 #include <OgreLogManager.h>
 #include <OgreRenderWindow.h>
@@ -84,9 +84,8 @@ void HallWatching::startIfAsked(CameraTrackListener& game)
     game.presentation.hud.showNewGameHint(false, false);
     if (!game.settings.choices().soundOn)
         tape->header.settings.soundOn = false;
-    const std::vector<OIS::KeyCode> back = keysFor(game.bindings, Action::HallOfFame);
-    const std::string hint =
-        (back.empty() ? std::string("F1") : keyName(back.front())) + ": your game";
+    const std::string back = firstKeyName(game.bindings, Action::HallOfFame);
+    const std::string hint = (back.empty() ? std::string("F1") : back) + ": your game";
     Ogre::LogManager::getSingleton().logMessage("Watching " + toWatchPath +
                                                 " inside the game, which waits");
     watched =

@@ -135,12 +135,12 @@ std::vector<ChooserRow> KeyChooser::rows() const
     for (Action action : actionsOffered())
         shown.push_back({actionCaption(action), keyList(keysFor(bindings, action))});
     // Alt with a new-game key goes full screen too, as desktops have it.
-    const std::vector<OIS::KeyCode> newGame = keysFor(bindings, Action::NewGame);
+    const std::string newGame = firstKeyName(bindings, Action::NewGame);
     if (!newGame.empty())
         shown[std::size_t(
                   std::find(actionsOffered().begin(), actionsOffered().end(), Action::FullScreen) -
                   actionsOffered().begin())]
-            .value += ", Alt+" + keyName(newGame.front());
+            .value += ", Alt+" + newGame;
     shown.push_back({"Game speed", std::to_string(pacePercent) + " %"});
     if (lastGame)
         shown.push_back({"The last game", "Return: watch it"});
@@ -164,9 +164,9 @@ std::string KeyChooser::prompt() const
         return told;
     if (onLastGameRow())
     {
-        const std::vector<OIS::KeyCode> back = keysFor(bindings, Action::HallOfFame);
+        const std::string back = firstKeyName(bindings, Action::HallOfFame);
         return "Up, Down: choose a row; Return: watch the last game here (" +
-               keyName(back.empty() ? OIS::KC_TAB : back.front()) + ": back to this one)";
+               (back.empty() ? keyName(OIS::KC_TAB) : back) + ": back to this one)";
     }
     return onSpeedRow() ? "Up, Down: choose a row; Left, Right: game speed, from the next game"
                         : "Up, Down: choose a row; Return: choose its key";

@@ -2,8 +2,13 @@
 
 #include "input/KeyNames.h"
 
+#include <algorithm>
+
 std::vector<OIS::KeyCode> KeyPresses::read(const OIS::Keyboard& keyboard)
 {
+    taken.erase(std::remove_if(taken.begin(), taken.end(),
+                               [&keyboard](OIS::KeyCode key) { return !keyboard.isKeyDown(key); }),
+                taken.end());
     const std::vector<OIS::KeyCode>& keys = namedKeys();
     wasDown.resize(keys.size(), false);
     std::vector<OIS::KeyCode> pressed;
@@ -15,4 +20,9 @@ std::vector<OIS::KeyCode> KeyPresses::read(const OIS::Keyboard& keyboard)
         wasDown[i] = down;
     }
     return pressed;
+}
+
+bool KeyPresses::askingTheGame(const OIS::Keyboard& keyboard, OIS::KeyCode key) const
+{
+    return keyboard.isKeyDown(key) && std::find(taken.begin(), taken.end(), key) == taken.end();
 }

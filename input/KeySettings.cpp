@@ -48,6 +48,12 @@ std::string keyList(const std::vector<OIS::KeyCode>& keys)
     return list;
 }
 
+std::string firstKeyName(const Bindings& bindings, Action action)
+{
+    const std::vector<OIS::KeyCode> keys = keysFor(bindings, action);
+    return keys.empty() ? "" : keyName(keys.front());
+}
+
 KeysRead bindingsFromLines(const std::vector<KeyLine>& lines)
 {
     KeysRead read;

@@ -22,3 +22,6 @@ KeysRead bindingsFromLines(const std::vector<KeyLine>& lines);
 std::vector<KeyLine> keyLinesFor(const Bindings& bindings);
 // "Up, W"
 std::string keyList(const std::vector<OIS::KeyCode>& keys);
+// The first key that asks for the action, as the panel names it ("Tab"); empty when no key
+// does, for a hint to say something else.
+std::string firstKeyName(const Bindings& bindings, Action action);

@@ -188,6 +188,10 @@ TEST(Bindings, SettingsLinesAndChangesGiveActionsKeysAndKeepEscapeAndQOnQuit)
     giveKey(moved, Action::SwimDown, OIS::KC_K, false);
     EXPECT_EQ(heldBy(moved, {OIS::KC_I, OIS::KC_K}), bits({Action::SwimDown}));
     EXPECT_EQ(heldBy(moved, {OIS::KC_UP, OIS::KC_W}), 0u);
+    // Hints name an action's first key, and nothing for an action no key asks for.
+    EXPECT_EQ(firstKeyName(moved, Action::SwimUp), "I");
+    EXPECT_EQ(firstKeyName(defaultBindings(), Action::SwimLeft), "A");
+    EXPECT_EQ(firstKeyName(Bindings{}, Action::HallOfFame), "");
 }
 
 TEST(Bindings, TheChooserPicksRowsWaitsForAKeyAndNamesAKeyInUse)
